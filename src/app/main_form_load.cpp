@@ -1,0 +1,103 @@
+// The main window's preparation while it loads: read both settings files,
+// open the right panel, check the stored cache directory, apply the stored
+// switches and take the inventory.
+#include "app/settings_file.h"
+#include "common/text.h"
+#include "platform/runtime_error.h"
+#include "ui/frm_tidewell.h"
+#include "ui/messages.h"
+
+#include <optional>
+#include <string>
+
+namespace tw {
+
+void frmTidewell::Load() {
+    try {
+        LineBreak = "\r\n";
+        AppDir = fs_.programDirectory() + "\\";
+        SetDir1Path(fs_.programDirectory());
+        TotalFiles = 0;
+        for (Element field : {Element::TotalCount, Element::CacheSize, Element::CacheUnit,
+                              Element::ImageCount, Element::HTMLCount, Element::XCount})
+            screen_.setText(field, "");
+        SetSwitch(Element::CO, 0);
+        HTMLFiles = 0;
+        ImageFiles = 0;
+
+        ReadBrowserPath();
+        if (BrowserPath.empty())
+            OpenBrowserPanel();
+        else
+            screen_.setText(Element::Browser, BrowserPath);
+
+        FirstThing();
+    } catch (const RuntimeError&) {
+        // The preparation ends where it stood; the window is shown as it is.
+    }
+}
+
+void frmTidewell::ReadBrowserPath() {
+    const std::string path = AppDir + std::string(kUserIni);
+    std::string content;
+    try {
+        content = fs_.readTextFile(path);
+    } catch (const RuntimeError& e) {
+        if (e.number() != err::FileNotFound) throw;
+        fs_.createEmptyFile(path);
+    }
+    try {
+        BrowserPath = FieldReader(content).readText();
+    } catch (const RuntimeError& e) {
+        // An empty file leaves the path as it was.
+        if (e.number() != err::InputPastEndOfFile) throw;
+    }
+}
+
+void frmTidewell::FirstThing() {
+    try {
+        std::string content;
+        try {
+            content = fs_.readTextFile(AppDir + std::string(kTidewIni));
+        } catch (const RuntimeError& e) {
+            // No settings yet (the first start): the user names the directory.
+            if (e.number() != err::FileNotFound) throw;
+            if (!screen_.visible(Element::Manual)) CacheNotFound();
+            return;
+        }
+        FieldReader reader(content);
+        const GeneralValue directory = reader.readGeneral();
+        const GeneralValue images = reader.readGeneral();
+        const GeneralValue html = reader.readGeneral();
+        const GeneralValue unknown = reader.readGeneral();
+
+        std::string value1 = directory.text();
+        CheckCacheDir(value1);
+        if (CacheDirOK == 0) CacheNotFound();
+
+        screen_.setText(Element::CacheDir, upperCase(value1));
+        const std::string shown = screen_.text(Element::CacheDir);
+        file1_.setPath(endsWith(shown, ":") ? shown + "\\" : shown);
+        const std::string fileboxpath = endsWith(value1, "\\") ? value1 : value1 + "\\";
+
+        SetSwitch(Element::AO, images.toInt16());
+        SetSwitch(Element::BO, html.toInt16());
+        SetSwitch(Element::CO, unknown.toInt16());
+
+        CacheInformation(fileboxpath);
+    } catch (const RuntimeError& e) {
+        switch (e.number()) {
+        case err::PathNotFound:
+            if (!screen_.visible(Element::Manual)) CacheNotFound();
+            break;
+        case err::FileNotFound:
+        case err::InputPastEndOfFile:
+            showMessage(dialogs_, Message::ErrNumber, {std::to_string(e.number())});
+            break;
+        default:
+            break;  // the preparation ends quietly
+        }
+    }
+}
+
+}  // namespace tw

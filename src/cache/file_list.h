@@ -1,0 +1,33 @@
+// The hidden file list File1: the names of a directory's files, listed when
+// its directory is set, in the order of the classic file list box.
+#pragma once
+
+#include "platform/file_system.h"
+
+#include <string>
+#include <vector>
+
+namespace tw {
+
+class FileList {
+public:
+    explicit FileList(FileSystem& fs) : fs_(fs) {}
+
+    // Lists `directory`; throws RuntimeError (err::PathNotFound and the like)
+    // when it cannot be listed, keeping the previous items.
+    void setPath(std::string_view directory);
+
+    const std::string& path() const { return path_; }
+    std::size_t count() const { return items_.size(); }
+    const std::string& item(std::size_t index) const { return items_[index]; }
+
+private:
+    FileSystem& fs_;
+    std::string path_;
+    std::vector<std::string> items_;
+};
+
+// Sorts names as the classic file list box shows them: without regard to case.
+void sortIgnoringCase(std::vector<std::string>& names);
+
+}  // namespace tw

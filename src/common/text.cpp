@@ -1,0 +1,42 @@
+#include "common/text.h"
+
+#include <algorithm>
+
+namespace tw {
+namespace {
+
+char asciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// Latin-1 small letters à..þ (U+00E0..U+00FE, but not ÷) are C3 A0..C3 BE in
+// UTF-8; their capitals are 0x20 lower in the second byte.
+bool isLatin1Small(unsigned char lead, unsigned char trail) {
+    return lead == 0xC3 && trail >= 0xA0 && trail <= 0xBE && trail != 0xB7;
+}
+
+}  // namespace
+
+std::string upperCase(std::string_view utf8) {
+    std::string out(utf8);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        auto lead = static_cast<unsigned char>(out[i]);
+        if (lead < 0x80) {
+            out[i] = asciiUpper(out[i]);
+        } else if (i + 1 < out.size() && isLatin1Small(lead, static_cast<unsigned char>(out[i + 1]))) {
+            out[i + 1] = static_cast<char>(static_cast<unsigned char>(out[i + 1]) - 0x20);
+            ++i;
+        }
+    }
+    return out;
+}
+
+bool lessIgnoringCase(std::string_view a, std::string_view b) {
+    const std::string ua = upperCase(a), ub = upperCase(b);
+    if (ua != ub) return ua < ub;
+    return a < b;  // a stable order for names that differ only in case
+}
+
+bool endsWith(std::string_view text, std::string_view tail) {
+    return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
+}
+
+}  // namespace tw

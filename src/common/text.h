@@ -1,0 +1,18 @@
+// Small text helpers on UTF-8 strings.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tw {
+
+// Upper case of ASCII and Latin-1 letters; other characters unchanged. Enough
+// for paths, which the file system compares without regard to case anyway.
+std::string upperCase(std::string_view utf8);
+
+// Orders names as the classic list boxes do: without regard to case.
+bool lessIgnoringCase(std::string_view a, std::string_view b);
+
+bool endsWith(std::string_view text, std::string_view tail);
+
+}  // namespace tw

@@ -1,0 +1,37 @@
+// File-system calls the program makes. Paths and names are UTF-8 with
+// backslashes; failures throw RuntimeError with the classic numbers.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tw {
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // The directory of the program's executable, without a trailing backslash.
+    virtual std::string programDirectory() = 0;
+
+    // Whole content of a text file in the ANSI code page, as UTF-8.
+    virtual std::string readTextFile(std::string_view path) = 0;
+    // Replaces a text file's content (written in the ANSI code page) so that
+    // a failure part-way leaves the old content or the new, never a mix.
+    virtual void replaceTextFile(std::string_view path, std::string_view utf8) = 0;
+    // Creates an empty file, or empties an existing one.
+    virtual void createEmptyFile(std::string_view path) = 0;
+    virtual void deleteFile(std::string_view path) = 0;
+    virtual bool fileExists(std::string_view path) = 0;
+    virtual std::uint64_t fileLength(std::string_view path) = 0;
+
+    // Names of a directory's ordinary files, no subdirectories, in the order
+    // the platform reports them.
+    virtual std::vector<std::string> listFiles(std::string_view directory) = 0;
+    // Names of a directory's subdirectories, without "." and "..".
+    virtual std::vector<std::string> listDirectories(std::string_view directory) = 0;
+};
+
+}  // namespace tw

@@ -1,0 +1,18 @@
+// The start-up progress window: a picture with ProgBar2, shown while the
+// main window prepares itself.
+#pragma once
+
+#include "platform/screen.h"
+
+namespace tw {
+
+class frmStart {
+public:
+    explicit frmStart(Screen& screen) : screen_(screen) {}
+    void Load();
+
+private:
+    Screen& screen_;
+};
+
+}  // namespace tw

@@ -1,0 +1,94 @@
+// The manual cache directory panel and the check of a candidate directory.
+#include "app/settings_file.h"
+#include "common/text.h"
+#include "platform/runtime_error.h"
+#include "ui/frm_tidewell.h"
+#include "ui/messages.h"
+
+#include <string>
+
+namespace tw {
+namespace {
+
+constexpr std::string_view kManualSuffix = " - Manual Configuration";
+
+}  // namespace
+
+void frmTidewell::CacheNotFound() {
+    screen_.setVisible(Element::Manual, true);
+    SavedCaption = screen_.text(Element::frmTidewell);
+    screen_.setText(Element::frmTidewell, SavedCaption + std::string(kManualSuffix));
+}
+
+std::string frmTidewell::ProbePath(const std::string& directory) {
+    // A user's own "test.xxx" must survive the check: probe with a free name.
+    std::string probe = directory + "\\test.xxx";
+    for (int n = 1; fs_.fileExists(probe); ++n) probe = directory + "\\test" + std::to_string(n) + ".xxx";
+    return probe;
+}
+
+void frmTidewell::CheckCacheDir(std::string& PathName) {
+    try {
+        PathName = upperCase(PathName);
+        if (endsWith(PathName, "\\")) PathName.pop_back();
+        const std::string probe = ProbePath(PathName);
+        fs_.createEmptyFile(probe);
+        fs_.deleteFile(probe);
+        CacheDirOK = 1;
+    } catch (const RuntimeError& e) {
+        if (e.number() == err::PathNotFound) {
+            showMessage(dialogs_, Message::InvalidPathSpecified, {PathName});
+            screen_.setText(Element::ManualCache, "");
+            CacheDirOK = 0;
+        } else {
+            showMessage(dialogs_, Message::ProgramErr, {std::to_string(e.number())});
+        }
+    }
+}
+
+void frmTidewell::cmdBrowseManual_Click() { screen_.setVisible(Element::Dir1, true); }
+
+void frmTidewell::cmdExitManual_Click() {
+    screen_.setVisible(Element::Manual, false);
+    screen_.setVisible(Element::Dir1, false);
+    screen_.setText(Element::frmTidewell, "Tidewell 32");
+}
+
+void frmTidewell::SetDir1Path(std::string_view path) {
+    if (dir1_.setPath(path)) Dir1_Change();
+    screen_.showDirectories(Element::Dir1, dir1_.entries());
+}
+
+void frmTidewell::Dir1DoubleClick(std::size_t index) {
+    try {
+        SetDir1Path(dir1_.pathAt(index));
+    } catch (const RuntimeError&) {
+        // A directory that vanished since it was listed: the list stays as it was.
+    }
+}
+
+void frmTidewell::Dir1_Change() { screen_.setText(Element::ManualCache, dir1_.path()); }
+
+void frmTidewell::cmdSaveManualCache_Click() {
+    const std::string typed = screen_.text(Element::ManualCache);
+    if (typed.empty()) {
+        showMessage(dialogs_, Message::InvalidDirectory);
+        return;
+    }
+    std::string candidate = typed;
+    CheckCacheDir(candidate);
+    if (CacheDirOK == 0) return;
+
+    screen_.setVisible(Element::Dir1, false);
+    screen_.setVisible(Element::Manual, false);
+    screen_.setText(Element::CacheDir, typed);
+    SetSwitch(Element::AO, 1);
+    SetSwitch(Element::BO, 1);
+    SetSwitch(Element::CO, 0);
+    if (!WriteSettingsFile(std::string(kTidewIni), formatTidewIni(typed, 1, 1, 0))) return;
+    showMessage(dialogs_, Message::NewSettingsAccepted);
+    screen_.setText(Element::frmTidewell, SavedCaption);
+    Load();
+}
+
+}  // namespace tw

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/dialogs.h"
+#include "platform/process_starter.h"
+#include "platform/runtime_error.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tw::test {
+
+class FakeDialogs : public Dialogs {
+public:
+    struct Box {
+        std::string text;
+        int flags;
+        std::string caption;
+    };
+
+    int messageBox(std::string_view text, int flags, std::string_view caption) override {
+        boxes.push_back({std::string(text), flags, std::string(caption)});
+        if (answers.empty()) return (flags & mb::YesNo) ? mb::AnswerYes : mb::AnswerOk;
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::optional<std::string> openFile(std::string_view filter) override {
+        filters.emplace_back(filter);
+        if (fileDialogFails) throw RuntimeError(err::DeviceUnavailable);
+        if (fileChoices.empty()) return std::nullopt;
+        auto choice = fileChoices.front();
+        fileChoices.pop_front();
+        return choice;
+    }
+
+    std::vector<Box> boxes;
+    std::deque<int> answers;
+    std::deque<std::optional<std::string>> fileChoices;
+    std::vector<std::string> filters;
+    bool fileDialogFails = false;
+};
+
+class FakeProcessStarter : public ProcessStarter {
+public:
+    struct Start {
+        std::string commandLine;
+        std::string application;
+        int showStyle;
+    };
+    void start(std::string_view commandLine, std::string_view application, int showStyle) override {
+        starts.push_back({std::string(commandLine), std::string(application), showStyle});
+        if (fails) throw RuntimeError(err::FileNotFound, "The system cannot find the file specified.");
+    }
+    std::vector<Start> starts;
+    bool fails = false;
+};
+
+}  // namespace tw::test
