@@ -87,6 +87,10 @@ std::span<const MenuSpec> mainMenu();
 // Outer size the main window restores on every change of size.
 inline constexpr int kMainOuterWidthTwips = 6945;
 inline constexpr int kMainOuterHeightTwips = 4095;
+// The frame the outer size above was measured with (8 x 27 pixels at 96 DPI,
+// no menu bar); a real frame and menu bar are added to the client area left.
+inline constexpr int kDesignFrameWidthTwips = 120;
+inline constexpr int kDesignFrameHeightTwips = 405;
 // Where frmStart's load reaction places it (outer position).
 inline constexpr int kStartLeftTwips = 2550;
 inline constexpr int kStartTopTwips = 1875;

@@ -1,0 +1,159 @@
+#include "platform/win32/file_system_win.h"
+
+#include "platform/win32/error_map.h"
+#include "platform/win32/wide.h"
+
+#include <windows.h>
+
+#include <functional>
+
+namespace tw::win {
+namespace {
+
+// Settings files are a few lines; anything larger is read only this far.
+constexpr DWORD kMaxSettingsBytes = 16u << 20;
+
+class Handle {
+public:
+    explicit Handle(HANDLE h) : h_(h) {}
+    ~Handle() {
+        if (valid()) CloseHandle(h_);
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    bool valid() const { return h_ != INVALID_HANDLE_VALUE && h_ != nullptr; }
+    HANDLE get() const { return h_; }
+
+private:
+    HANDLE h_;
+};
+
+std::wstring searchPattern(std::string_view directory) {
+    std::wstring pattern = longPath(directory);
+    if (pattern.empty() || pattern.back() != L'\\') pattern += L'\\';
+    return pattern + L'*';
+}
+
+// Calls `visit` for each entry of a directory but "." and "..".
+void forEachEntry(std::string_view directory, const std::function<void(const WIN32_FIND_DATAW&)>& visit) {
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileExW(searchPattern(directory).c_str(), FindExInfoBasic, &data,
+                                   FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    if (find == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES) return;  // an empty root
+        throwError(error);
+    }
+    do {
+        const std::wstring_view name = data.cFileName;
+        if (name != L"." && name != L"..") visit(data);
+    } while (FindNextFileW(find, &data));
+    const DWORD error = GetLastError();
+    FindClose(find);
+    if (error != ERROR_NO_MORE_FILES) throwError(error);
+}
+
+bool writeAll(HANDLE file, std::string_view bytes) {
+    DWORD written = 0;
+    return bytes.empty() ||
+           (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+            written == bytes.size());
+}
+
+}  // namespace
+
+std::string Win32FileSystem::programDirectory() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0) throwLastError();
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    path.resize(path.find_last_of(L'\\'));
+    if (path.rfind(L"\\\\?\\", 0) == 0) path.erase(0, 4);
+    return narrow(path);
+}
+
+std::string Win32FileSystem::readTextFile(std::string_view path) {
+    Handle file(CreateFileW(longPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) throwLastError();
+    std::string bytes;
+    char buffer[64 * 1024];
+    DWORD read = 0;
+    while (bytes.size() < kMaxSettingsBytes) {
+        if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr)) throwLastError();
+        if (read == 0) break;
+        bytes.append(buffer, read);
+    }
+    return ansiToUtf8(bytes);
+}
+
+void Win32FileSystem::replaceTextFile(std::string_view path, std::string_view utf8) {
+    const std::string ansi = utf8ToAnsi(utf8);
+    const std::wstring target = longPath(path);
+    const std::wstring temporary = target + L".new";
+    DWORD error = ERROR_SUCCESS;
+    {
+        Handle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.valid()) throwLastError();
+        if (!writeAll(file.get(), ansi) || !FlushFileBuffers(file.get())) error = GetLastError();
+    }
+    if (error != ERROR_SUCCESS) {
+        // The old file is untouched; only the half-written copy goes.
+        DeleteFileW(temporary.c_str());
+        throwError(error);
+    }
+    if (!MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = GetLastError();
+        DeleteFileW(temporary.c_str());
+        throwError(error);
+    }
+}
+
+void Win32FileSystem::createEmptyFile(std::string_view path) {
+    Handle file(CreateFileW(longPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) throwLastError();
+}
+
+void Win32FileSystem::deleteFile(std::string_view path) {
+    if (!DeleteFileW(longPath(path).c_str())) throwLastError();
+}
+
+bool Win32FileSystem::fileExists(std::string_view path) {
+    const DWORD attributes = GetFileAttributesW(longPath(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::uint64_t Win32FileSystem::fileLength(std::string_view path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(longPath(path).c_str(), GetFileExInfoStandard, &data)) throwLastError();
+    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+std::vector<std::string> Win32FileSystem::listFiles(std::string_view directory) {
+    // As the classic file list: ordinary, archive and read-only files; hidden
+    // and system files stay out of the list and so out of reach of cleaning.
+    constexpr DWORD kLeftOut = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    std::vector<std::string> names;
+    forEachEntry(directory, [&](const WIN32_FIND_DATAW& entry) {
+        if ((entry.dwFileAttributes & kLeftOut) == 0) names.push_back(narrow(entry.cFileName));
+    });
+    return names;
+}
+
+std::vector<std::string> Win32FileSystem::listDirectories(std::string_view directory) {
+    std::vector<std::string> names;
+    forEachEntry(directory, [&](const WIN32_FIND_DATAW& entry) {
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) names.push_back(narrow(entry.cFileName));
+    });
+    return names;
+}
+
+}  // namespace tw::win

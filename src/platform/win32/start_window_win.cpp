@@ -1,0 +1,47 @@
+#include "platform/win32/start_window_win.h"
+
+#include "platform/win32/resource_ids.h"
+#include "platform/win32/wide.h"
+#include "ui/layout.h"
+
+namespace tw::win {
+namespace {
+
+constexpr wchar_t kStartClass[] = L"frmStart";
+
+}  // namespace
+
+StartWindow::~StartWindow() {
+    if (picture_ != nullptr) DeleteObject(picture_);
+}
+
+void StartWindow::create() {
+    registerClass(kStartClass, nullptr, 0);
+    picture_ = static_cast<HBITMAP>(
+        LoadImageW(moduleInstance(), MAKEINTRESOURCEW(IDB_START), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    const FormSpec& spec = formSpec(Element::frmStart);
+    // No frame: the caption is never seen and the picture fills the window.
+    const RECT rect = toPixels(spec.client, screen_.dpi());
+    WindowBase::create(WS_EX_TOOLWINDOW, kStartClass, widen(spec.caption).c_str(), WS_POPUP, rect, nullptr,
+                       nullptr);
+    screen_.attach(Element::frmStart, hwnd());
+    createElements(Element::frmStart, hwnd(), screen_, fonts_, containers_);
+}
+
+LRESULT StartWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ERASEBKGND) return 1;
+    if (message != WM_PAINT) return defaultProc(message, wParam, lParam);
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd(), &ps);
+    HDC memory = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(memory, picture_);
+    BITMAP bm;
+    GetObjectW(picture_, sizeof bm, &bm);
+    BitBlt(dc, 0, 0, bm.bmWidth, bm.bmHeight, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    EndPaint(hwnd(), &ps);
+    return 0;
+}
+
+}  // namespace tw::win

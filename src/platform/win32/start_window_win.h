@@ -1,0 +1,26 @@
+// The Win32 window of frmStart: a borderless picture with ProgBar2.
+#pragma once
+
+#include "platform/win32/controls_win.h"
+#include "platform/win32/window_base.h"
+
+namespace tw::win {
+
+class StartWindow final : public WindowBase {
+public:
+    StartWindow(Win32Screen& screen, const Fonts& fonts) : screen_(screen), fonts_(fonts) {}
+    ~StartWindow() override;
+
+    void create();
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    Win32Screen& screen_;
+    const Fonts& fonts_;
+    HBITMAP picture_ = nullptr;
+    std::vector<std::unique_ptr<PanelWindow>> containers_;
+};
+
+}  // namespace tw::win

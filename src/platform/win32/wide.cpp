@@ -1,0 +1,59 @@
+#include "platform/win32/wide.h"
+
+#include "platform/runtime_error.h"
+
+#include <windows.h>
+
+namespace tw::win {
+
+std::wstring widen(std::string_view utf8) {
+    if (utf8.empty()) return {};
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
+    return out;
+}
+
+std::string narrow(std::wstring_view utf16) {
+    if (utf16.empty()) return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), nullptr, 0,
+                                      nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), out.data(), n, nullptr,
+                        nullptr);
+    return out;
+}
+
+std::string utf8ToAnsi(std::string_view utf8) {
+    const std::wstring wide = widen(utf8);
+    if (wide.empty()) return {};
+    BOOL lossy = FALSE;
+    const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
+                                      nullptr, 0, nullptr, &lossy);
+    std::string out(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), out.data(), n,
+                        nullptr, &lossy);
+    if (lossy) {
+        throw RuntimeError(err::BadFileName,
+                           "It contains characters that the system's code page for settings files cannot hold.");
+    }
+    return out;
+}
+
+std::string ansiToUtf8(std::string_view ansi) {
+    if (ansi.empty()) return {};
+    const int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), n);
+    return narrow(wide);
+}
+
+std::wstring longPath(std::string_view utf8Path) {
+    std::wstring path = widen(utf8Path);
+    const bool driveAbsolute = path.size() >= 3 && path[1] == L':' && path[2] == L'\\';
+    // Below MAX_PATH the plain form keeps the platform's own path rules.
+    if (path.size() < 240 || !driveAbsolute) return path;
+    return L"\\\\?\\" + path;
+}
+
+}  // namespace tw::win
