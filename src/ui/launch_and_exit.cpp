@@ -4,6 +4,9 @@
 #include "ui/frm_tidewell.h"
 #include "ui/messages.h"
 
+#include <string>
+#include <utility>
+
 namespace tw {
 
 void frmTidewell::CleanStep() {
@@ -69,10 +72,23 @@ void frmTidewell::QuitTW() {
     if (ended_ || quitDepth_ >= 2) return;
     ++quitDepth_;
     const auto stored = [this](Element box) { return screen_.checkValue(box) == 1 ? 1 : 0; };
-    WriteSettingsFile(std::string(kTidewIni),
-                      formatTidewIni(screen_.text(Element::CacheDir), stored(Element::AO),
-                                     stored(Element::BO), 0));
-    WriteSettingsFile(std::string(kUserIni), formatUserIni(screen_.text(Element::Browser)));
+    const std::pair<std::string, std::string> files[] = {
+        {std::string(kTidewIni),
+         formatTidewIni(screen_.text(Element::CacheDir), stored(Element::AO), stored(Element::BO), 0)},
+        {std::string(kUserIni), formatUserIni(screen_.text(Element::Browser))},
+    };
+    for (const auto& [name, content] : files) {
+        if (quitDepth_ == 1) {
+            WriteSettingsFile(name, content);
+            continue;
+        }
+        // The outer run has just written the same content and told the user
+        // of any file it could not save; saying so twice helps nobody.
+        try {
+            fs_.replaceTextFile(AppDir + name, content);
+        } catch (const RuntimeError&) {
+        }
+    }
     screen_.unload(Element::frmTidewell);
     if (ended_) return;
     ended_ = true;

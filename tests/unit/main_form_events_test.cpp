@@ -210,6 +210,8 @@ TEST_F(MainFormEvents, ManualCancelHidesTheDirectoryListAndRestoresTheTitle) {
     form.Click(Element::cmdChange);
     form.Click(Element::cmdBrowseManual);
     ASSERT_TRUE(screen.visible(Element::Dir1));
+    form.Click(Element::menuSetCache);
+    EXPECT_TRUE(screen.visible(Element::Dir1));
 
     form.Click(Element::cmdExitManual);
     EXPECT_FALSE(screen.visible(Element::Manual));

@@ -267,6 +267,24 @@ TEST_F(MainFormLoad, CacheFileVanishingWhileMeasuredShowsErr53) {
     EXPECT_FALSE(screen.visible(Element::Manual));
 }
 
+TEST_F(MainFormLoad, ListingFailuresOpenThePanelOnlyForAMissingPath) {
+    for (const auto& [number, opens] : {std::pair{76, true}, std::pair{75, false}, std::pair{71, false}}) {
+        MainFormHarness h;
+        h.addCache(kCache, {"a.jpg"});
+        h.writeSettings(kBrowser, kCache, "0", "1", "0");
+        h.fs.failures["list"] = number;
+        h.load();
+
+        SCOPED_TRACE(number);
+        EXPECT_TRUE(h.dialogs.boxes.empty());
+        EXPECT_EQ(h.screen.visible(Element::Manual), opens);
+        EXPECT_EQ(h.caption(), opens ? "Tidewell 32 - Manual Configuration" : "Tidewell 32");
+        EXPECT_EQ(h.text(Element::CacheDir), kCache);
+        EXPECT_EQ(h.screen.checkValue(Element::AO), 1);
+        EXPECT_EQ(h.text(Element::TotalCount), "");
+    }
+}
+
 TEST_F(MainFormLoad, MissingTidewIniOpensTheManualPanelWithoutABox) {
     writeUserIni(std::string(kBrowser) + "\r\n");
     load();

@@ -40,6 +40,7 @@ protected:
 };
 
 struct Normalisation {
+    const char* name;
     const char* given;
     const char* normalised;
     std::int16_t ok;
@@ -71,12 +72,13 @@ TEST_P(CheckCacheDirNormalisation, ReplacesTheArgumentInPlace) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, CheckCacheDirNormalisation,
-    ::testing::Values(Normalisation{"c:\\netscape\\cache\\", "C:\\NETSCAPE\\CACHE", 1, "C:\\NETSCAPE\\CACHE"},
-                      Normalisation{"C:\\Netscape\\Cache", "C:\\NETSCAPE\\CACHE", 1, "C:\\NETSCAPE\\CACHE"},
-                      Normalisation{"c:\\netscape\\cache\\\\", "C:\\NETSCAPE\\CACHE\\", 1, "C:\\NETSCAPE\\CACHE\\"},
-                      Normalisation{"c:\\", "C:", 1, "C:"},
-                      Normalisation{"c:\\nowhere\\", "C:\\NOWHERE", 0, ""},
-                      Normalisation{"c:\\netscape\\cache\\sub", "C:\\NETSCAPE\\CACHE\\SUB", 0, ""}));
+    ::testing::Values(Normalisation{"LowerWithBackslash", "c:\\netscape\\cache\\", "C:\\NETSCAPE\\CACHE", 1, "C:\\NETSCAPE\\CACHE"},
+                      Normalisation{"MixedCase", "C:\\Netscape\\Cache", "C:\\NETSCAPE\\CACHE", 1, "C:\\NETSCAPE\\CACHE"},
+                      Normalisation{"OnlyOneBackslashRemoved", "c:\\netscape\\cache\\\\", "C:\\NETSCAPE\\CACHE\\", 1, "C:\\NETSCAPE\\CACHE\\"},
+                      Normalisation{"DriveRoot", "c:\\", "C:", 1, "C:"},
+                      Normalisation{"Missing", "c:\\nowhere\\", "C:\\NOWHERE", 0, ""},
+                      Normalisation{"MissingBelowExisting", "c:\\netscape\\cache\\sub", "C:\\NETSCAPE\\CACHE\\SUB", 0, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ManualPanel, AnExistingTestFileKeepsItsContentAndNothingIsLeftBehind) {
     fs.addFile("C:\\NETSCAPE\\CACHE\\test.xxx", "the user's own");

@@ -9,8 +9,6 @@
 namespace tw::win {
 namespace {
 
-constexpr int kFirstControlId = 1000;
-
 int bitmapResource(Picture picture) {
     switch (picture) {
     case Picture::Start: return IDB_START;
@@ -50,7 +48,9 @@ WindowClassAndStyle controlClass(const ElementSpec& spec) {
     case Kind::Label:
         // SS_NOTIFY makes the label a window the pointer is over, not its parent.
         return {L"STATIC",
-                SS_NOTIFY | SS_NOPREFIX | (spec.has(style::CentredWrapped) ? SS_CENTER : SS_LEFTNOWORDWRAP), 0};
+                static_cast<DWORD>(SS_NOTIFY | SS_NOPREFIX |
+                                    (spec.has(style::CentredWrapped) ? SS_CENTER : SS_LEFTNOWORDWRAP)),
+                0};
     case Kind::DirList:
         return {L"LISTBOX",
                 LBS_NOTIFY | LBS_HASSTRINGS | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER, 0};
@@ -95,14 +95,6 @@ void deleteFonts(Fonts& fonts) {
     if (fonts.bold) DeleteObject(fonts.bold);
     if (fonts.regular) DeleteObject(fonts.regular);
     fonts = {};
-}
-
-int controlId(Element element) { return kFirstControlId + index(element); }
-
-std::optional<Element> elementOfId(int id) {
-    const int i = id - kFirstControlId;
-    if (i < 0 || i >= kElementCount) return std::nullopt;
-    return static_cast<Element>(i);
 }
 
 void createElements(Element form, HWND formWindow, Win32Screen& screen, const Fonts& fonts,

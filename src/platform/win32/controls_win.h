@@ -1,6 +1,7 @@
 // Creates a form's elements from its layout table, in one loop.
 #pragma once
 
+#include "platform/win32/control_ids.h"
 #include "platform/win32/panel_win.h"
 #include "platform/win32/screen_win.h"
 
@@ -16,10 +17,6 @@ struct Fonts {
 
 Fonts createFonts(Dpi dpi);
 void deleteFonts(Fonts& fonts);
-
-// Control identifiers are the elements' own numbers, past the system's ids.
-int controlId(Element element);
-std::optional<Element> elementOfId(int id);
 
 // Creates every element of `form` (whose window is `formWindow`) and
 // registers each with the screen. Containers (panels, the frame) are kept in

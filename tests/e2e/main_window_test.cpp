@@ -1,0 +1,162 @@
+// The main window as the user first meets it: every element where the layout
+// puts it with its caption, the fixed size, the switches and the panels.
+#include "session.h"
+#include "ui/layout.h"
+
+#include <gtest/gtest.h>
+
+namespace tw::e2e {
+namespace {
+
+constexpr COLORREF kGreen = RGB(0, 192, 0);
+constexpr COLORREF kDarkRed = RGB(128, 0, 0);
+
+bool inMainView(const ElementSpec& spec) {
+    for (const ElementSpec* s = &spec;; s = &specOf(s->parent)) {
+        if (s->has(style::Hidden)) return false;
+        if (s->parent == Element::frmTidewell) return true;
+    }
+}
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder.addCacheFile(L"a.jpg");
+        folder.addCacheFile(L"b.htm");
+        folder.writeSettings(folder.cacheUtf8(), 1, 0, 0);
+        folder.writeBrowser(narrow(folder.browser()));
+        session = std::make_unique<Session>(folder);
+        ASSERT_TRUE(session->waitReady()) << "the main window did not come up";
+    }
+    void TearDown() override {
+        if (session && session->program().running()) session->program().kill();
+    }
+
+    ProgramFolder folder;
+    std::unique_ptr<Session> session;
+};
+
+TEST_F(MainWindow, ShowsEveryElementOfTheMainViewWhereTheLayoutPutsItWithItsCaption) {
+    for (const ElementSpec& spec : elementsOf(Element::frmTidewell)) {
+        if (!inMainView(spec) || spec.kind == Kind::FileList || spec.kind == Kind::CommonDialog) continue;
+        SCOPED_TRACE(std::string(spec.name));
+        HWND control = nullptr;
+        ASSERT_NO_THROW(control = session->find(spec.id));
+        EXPECT_TRUE(IsWindowVisible(control));
+        const bool captioned = spec.kind == Kind::PushButton || spec.kind == Kind::Label ||
+                               spec.kind == Kind::GroupFrame || spec.id == Element::CO;
+        if (captioned) {
+            EXPECT_EQ(windowText(control), spec.caption);
+        }
+    }
+}
+
+TEST_F(MainWindow, HasTheClientAreaOfTheLayout) {
+    HDC screen = GetDC(nullptr);
+    const int dx = GetDeviceCaps(screen, LOGPIXELSX), dy = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    const RECT client = clientRect(session->main());
+    EXPECT_EQ(client.right, MulDiv(6825, dx, 1440));
+    EXPECT_EQ(client.bottom, MulDiv(3690, dy, 1440));
+    EXPECT_EQ(windowText(session->main()), "Tidewell 32");
+    EXPECT_NE(GetMenu(session->main()), nullptr);
+}
+
+TEST_F(MainWindow, SnapsBackToItsFixedSizeAndSurvivesMinimising) {
+    const RECT before = windowRect(session->main());
+    SetWindowPos(session->main(), nullptr, 0, 0, 700, 500, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const auto size = [&] {
+        const RECT r = windowRect(session->main());
+        return std::pair(r.right - r.left, r.bottom - r.top);
+    };
+    const auto fixed = std::pair(before.right - before.left, before.bottom - before.top);
+    EXPECT_TRUE(waitFor([&] { return size() == fixed; })) << "size stayed " << size().first << "x" << size().second;
+
+    ShowWindow(session->main(), SW_MINIMIZE);
+    ShowWindow(session->main(), SW_RESTORE);
+    EXPECT_TRUE(waitFor([&] { return size() == fixed && !IsIconic(session->main()); }));
+    EXPECT_EQ(session->program().messageBox(), nullptr) << "minimising raised a message";
+    EXPECT_TRUE(session->program().running());
+}
+
+TEST_F(MainWindow, SwitchesShowTheirStateInCaptionAndColour) {
+    EXPECT_EQ(session->checkValue(Element::AO), BST_CHECKED);
+    EXPECT_EQ(session->text(Element::AO), "Clean");
+    EXPECT_EQ(session->checkValue(Element::BO), BST_UNCHECKED);
+    EXPECT_EQ(session->text(Element::BO), "Preserve");
+    EXPECT_FALSE(IsWindowEnabled(session->find(Element::CO)));
+    EXPECT_TRUE(session->showsColour(Element::AO, kGreen));
+    EXPECT_TRUE(session->showsColour(Element::BO, kDarkRed));
+
+    session->click(Element::AO);
+    session->click(Element::BO);
+    EXPECT_TRUE(waitFor([&] { return session->text(Element::BO) == "Clean"; }));
+    EXPECT_EQ(session->text(Element::AO), "Preserve");
+    EXPECT_EQ(session->checkValue(Element::AO), BST_UNCHECKED);
+    EXPECT_TRUE(waitFor([&] { return session->showsColour(Element::AO, kDarkRed); }));
+    EXPECT_TRUE(session->showsColour(Element::BO, kGreen));
+    EXPECT_FALSE(session->showsColour(Element::AO, kGreen));
+}
+
+TEST_F(MainWindow, PanelsOpenAndCloseWithTheirCaptions) {
+    session->click(Element::cmdChange);
+    EXPECT_TRUE(waitFor([&] { return session->visible(Element::Manual); }));
+    EXPECT_EQ(windowText(session->main()), "Tidewell 32 - Manual Configuration");
+    EXPECT_FALSE(session->visible(Element::Dir1));
+    session->click(Element::cmdBrowseManual);
+    EXPECT_TRUE(waitFor([&] { return session->visible(Element::Dir1); }));
+    session->click(Element::cmdExitManual);
+    EXPECT_TRUE(waitFor([&] { return !session->visible(Element::Manual); }));
+    EXPECT_EQ(windowText(session->main()), "Tidewell 32");
+
+    session->menu(Element::menuSetBrowser);
+    EXPECT_TRUE(waitFor([&] { return session->visible(Element::NewBrowser); }));
+    EXPECT_EQ(windowText(session->main()), "Tidewell 32 - Select a Browser");
+    EXPECT_EQ(session->text(Element::Browser), narrow(folder.browser()));
+    session->click(Element::cmdCancelBrowser);
+    EXPECT_TRUE(waitFor([&] { return !session->visible(Element::NewBrowser); }));
+    EXPECT_EQ(windowText(session->main()), "Tidewell 32");
+
+    session->menu(Element::menuSetCache);
+    EXPECT_TRUE(waitFor([&] { return session->visible(Element::Manual); }));
+    EXPECT_EQ(windowText(session->main()), "Tidewell 32 - Manual Configuration");
+}
+
+TEST_F(MainWindow, StartWindowStaysLoadedButHidden) {
+    HWND start = session->start();
+    ASSERT_NE(start, nullptr);
+    EXPECT_FALSE(IsWindowVisible(start));
+    EXPECT_EQ(windowText(start), "Form1");
+    Sleep(300);
+    EXPECT_TRUE(IsWindow(start));
+}
+
+TEST_F(MainWindow, AccessKeysOfCoveredButtonsDoNothing) {
+    session->click(Element::cmdChange);
+    ASSERT_TRUE(waitFor([&] { return session->visible(Element::Manual); }));
+    // Alt+T would be "&Tidewell", which lies under the panel.
+    PostMessageW(session->main(), WM_SYSCHAR, 't', 1 << 29);
+    // Alt+F is "&Find" on the panel itself.
+    PostMessageW(session->main(), WM_SYSCHAR, 'f', 1 << 29);
+    EXPECT_TRUE(waitFor([&] { return session->visible(Element::Dir1); }));
+    EXPECT_TRUE(session->program().running());
+    EXPECT_TRUE(folder.cacheHas(L"a.jpg"));
+    EXPECT_FALSE(folder.read(L"browser_started.txt").has_value());
+}
+
+TEST_F(MainWindow, ClosingFromTheTitleBarStoresTheSettingsAndEnds) {
+    session->click(Element::BO);
+    ASSERT_TRUE(waitFor([&] { return session->text(Element::BO) == "Clean"; }));
+    PostMessageW(session->main(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(session->program().waitForExit().has_value());
+    const std::string upper = [&] {
+        std::string s = folder.cacheUtf8();
+        for (char& c : s) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+        return s;
+    }();
+    EXPECT_EQ(folder.read(L"tidew.ini"), "\"" + upper + "\"\r\n1\r\n1\r\n0\r\n");
+    EXPECT_EQ(folder.read(L"user.ini"), "\"" + narrow(folder.browser()) + "\"\r\n");
+}
+
+}  // namespace
+}  // namespace tw::e2e
