@@ -1,6 +1,7 @@
 // A small remote control for the demo run: waits until Tidewell 32 shows its
 // main window, or closes it the way the user's close box would.
-//   twctl wait-ready [seconds]   exit 0 once the main window is up
+//   twctl wait-ready [seconds]   exit 0 once the main window is up, printing
+//                                its place as WIDTHxHEIGHT+LEFT+TOP
 //   twctl close [seconds]        close it and wait until the program has ended
 #include "remote.h"
 
@@ -29,7 +30,12 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring command = argv[1];
     const auto limit = std::chrono::seconds(argc > 2 ? std::wcstol(argv[2], nullptr, 10) : 60);
     if (command == L"wait-ready") {
-        if (waitFor(ready, limit)) return 0;
+        if (waitFor(ready, limit)) {
+            RECT r;
+            GetWindowRect(findMain(), &r);
+            std::printf("%ldx%ld+%ld+%ld\n", r.right - r.left, r.bottom - r.top, r.left, r.top);
+            return 0;
+        }
         std::fputs("twctl: the main window of Tidewell 32 did not come up in time\n", stderr);
         return 1;
     }

@@ -1,0 +1,76 @@
+#!/bin/sh
+# Builds Tidewell32.exe and runs it under Wine.
+#
+#   scripts/run.sh [PROGRAM_FOLDER]
+#
+# Without an argument it prepares a demo program folder in build/demo: a copy
+# of the program, a "user.ini" naming a stand-in browser and a "tidew.ini"
+# naming a generated sample cache. With a display the program opens on it;
+# without one (DISPLAY unset) it runs on a virtual display, a screenshot of
+# the main window is saved, and the program is closed.
+set -eu
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+scripts/install-deps.sh
+cmake --preset win32 >/dev/null
+cmake --build --preset win32 --target Tidewell32 fake_browser twctl
+
+WINEPREFIX="$root/build/wine-demo-prefix"
+export WINEPREFIX WINEDEBUG=-all
+tools/wine-prefix "$WINEPREFIX"
+trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+
+if [ $# -ge 1 ]; then
+    program="$(cd "$1" && pwd)"
+    cp build/win32/bin/Tidewell32.exe "$program/"
+else
+    demo="$root/build/demo"
+    program="$demo/program"
+    rm -rf "$demo"
+    mkdir -p "$program" "$demo/cache"
+    cp build/win32/bin/Tidewell32.exe "$program/"
+    cp build/win32/bin/fake_browser.exe "$program/browser.exe"
+    # A few dozen cache files of every kind and of assorted sizes.
+    i=1
+    for name in logo banner photo icon header button spacer map arrow chart thumb back; do
+        head -c $((i * 1531)) /dev/zero > "$demo/cache/$name$i.jpg"
+        head -c $((i * 389)) /dev/zero > "$demo/cache/$name$i.gif"
+        i=$((i + 1))
+    done
+    for name in index news sports weather mail search about help contact links; do
+        head -c $((i * 2113)) /dev/zero > "$demo/cache/$name.htm"
+        head -c $((i * 97)) /dev/zero > "$demo/cache/$name.dat"
+        i=$((i + 1))
+    done
+    head -c 4000 /dev/zero > "$demo/cache/PHOTO.JPG"
+    head -c 5000 /dev/zero > "$demo/cache/page.html"
+    head -c 3000 /dev/zero > "$demo/cache/script.js"
+    head -c 700 /dev/zero > "$demo/cache/style.css"
+    cache_win=$(wine winepath -w "$demo/cache" 2>/dev/null)
+    browser_win=$(wine winepath -w "$program/browser.exe" 2>/dev/null)
+    # Images on Clean, HTML documents on Preserve: both switch colours show.
+    printf '"%s"\r\n1\r\n0\r\n0\r\n' "$cache_win" > "$program/tidew.ini"
+    printf '"%s"\r\n' "$browser_win" > "$program/user.ini"
+fi
+
+twctl="$root/build/win32/bin/twctl.exe"
+if [ -n "${DISPLAY:-}" ]; then
+    wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 || true
+    wine "$program/Tidewell32.exe"
+    echo "Tidewell 32 has ended. Program folder: $program"
+    exit 0
+fi
+
+# No display: a virtual one, with Wine's own desktop so windows have frames.
+wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Tidewell /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Tidewell /d 800x600 /f >/dev/null 2>&1
+shot="$root/build/tidewell-main.png"
+xvfb-run -a -s "-screen 0 800x600x24" sh -c '
+    wine "$1/Tidewell32.exe" 2>/dev/null &
+    geometry=$(wine "$2" wait-ready 120) || exit 1
+    import -window root -crop "$geometry" "$3"
+    wine "$2" close 60
+' sh "$program" "$twctl" "$shot"
+echo "Screenshot of the main window: $shot"
+echo "Tidewell 32 was closed after the screenshot. Program folder: $program"
