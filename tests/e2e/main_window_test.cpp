@@ -144,6 +144,68 @@ TEST_F(MainWindow, AccessKeysOfCoveredButtonsDoNothing) {
     EXPECT_FALSE(folder.read(L"browser_started.txt").has_value());
 }
 
+TEST_F(MainWindow, StatusBarHintsFollowThePointer) {
+    const auto pointAt = [&](HWND window, int x, int y) {
+        POINT p{x, y};
+        ClientToScreen(window, &p);
+        SetCursorPos(p.x, p.y);
+    };
+    const auto status = [&] { return windowText(session->find(Element::Sbar)); };
+    const auto pointAtElement = [&](Element e) { pointAt(session->find(e), 3, 3); };
+
+    session->click(Element::cmdChange);
+    ASSERT_TRUE(waitFor([&] { return session->visible(Element::Manual); }));
+    pointAtElement(Element::cmdBrowseManual);
+    EXPECT_TRUE(waitFor([&] { return status() == "Manualy Find Directory"; })) << status();
+    // The field carries no hint of its own.
+    pointAtElement(Element::ManualCache);
+    Sleep(200);
+    EXPECT_EQ(status(), "Manualy Find Directory");
+    pointAtElement(Element::cmdExitManual);
+    EXPECT_TRUE(waitFor([&] { return status() == "Quit Manual Configuration"; })) << status();
+    pointAtElement(Element::cmdSaveManualCache);
+    EXPECT_TRUE(waitFor([&] { return status() == "Save selected directory as default"; })) << status();
+    pointAt(session->find(Element::Manual), 150, 200);
+    EXPECT_TRUE(waitFor([&] { return status() == "Ready"; })) << status();
+    // The window's own left margin empties the status text.
+    pointAt(session->main(), 2, 100);
+    EXPECT_TRUE(waitFor([&] { return status().empty(); })) << status();
+}
+
+TEST_F(MainWindow, TabFollowsTheTabIndexesAndSkipsWhatCannotTakeTheFocus) {
+    const DWORD thread = GetWindowThreadProcessId(session->main(), nullptr);
+    const auto focused = [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(thread, &info);
+        return info.hwndFocus;
+    };
+    const auto pressTab = [&] {
+        const HWND before = focused();
+        PostMessageW(before ? before : session->main(), WM_KEYDOWN, VK_TAB, 0);
+        waitFor([&] { return focused() != before; }, 2s);
+    };
+    const auto cycle = [&](std::vector<Element> expected) {
+        pressTab();
+        // Find where in the cycle the focus is, then follow it once round.
+        std::size_t at = 0;
+        while (at < expected.size() && session->find(expected[at]) != focused()) ++at;
+        ASSERT_LT(at, expected.size()) << "the focus is on an element outside the tab cycle";
+        for (std::size_t step = 1; step <= expected.size(); ++step) {
+            pressTab();
+            const Element want = expected[(at + step) % expected.size()];
+            EXPECT_EQ(focused(), session->find(want)) << "after tab " << step << " expected " << specOf(want).name;
+        }
+    };
+    cycle({Element::CacheDir, Element::cmdChange, Element::ImageCount, Element::HTMLCount, Element::XCount,
+           Element::TotalCount, Element::CacheSize, Element::BO, Element::AO, Element::cmdLaunchBrowser,
+           Element::cmdExit, Element::cmdCleanExit, Element::CacheUnit, Element::cmdClean});
+
+    session->click(Element::cmdChange);
+    ASSERT_TRUE(waitFor([&] { return session->visible(Element::Manual); }));
+    cycle({Element::ManualCache, Element::cmdSaveManualCache, Element::cmdBrowseManual, Element::cmdExitManual});
+}
+
 TEST_F(MainWindow, ClosingFromTheTitleBarStoresTheSettingsAndEnds) {
     session->click(Element::BO);
     ASSERT_TRUE(waitFor([&] { return session->text(Element::BO) == "Clean"; }));
