@@ -67,9 +67,9 @@ std::optional<double> parseNumber(std::string_view text) {
     std::string plain(text);
     for (char& c : plain)
         if (c == 'D' || c == 'd') c = 'E';
-    const double value = std::strtod(plain.c_str(), nullptr);
-    if (!std::isfinite(value)) return std::nullopt;
-    return value;
+    // A number too large for a double is still a number: it overflows
+    // wherever it is converted.
+    return std::strtod(plain.c_str(), nullptr);
 }
 
 std::string numberText(double value) {

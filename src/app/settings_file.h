@@ -35,6 +35,9 @@ private:
 class FieldReader {
 public:
     explicit FieldReader(std::string_view content) : content_(content) {}
+    // The reader keeps a view of the content, which must outlive it.
+    explicit FieldReader(std::string&&) = delete;
+    explicit FieldReader(const char* content) : content_(content) {}
 
     std::string readText();
     GeneralValue readGeneral();

@@ -12,7 +12,7 @@ void sortIgnoringCase(std::vector<std::string>& names) {
     // tens of thousands of names.
     std::vector<std::string> keys;
     keys.reserve(names.size());
-    for (const auto& n : names) keys.push_back(upperCase(n));
+    for (const auto& n : names) keys.push_back(lowerCase(n));
     std::vector<std::size_t> order(names.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {

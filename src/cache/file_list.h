@@ -27,7 +27,8 @@ private:
     std::vector<std::string> items_;
 };
 
-// Sorts names as the classic file list box shows them: without regard to case.
+// Sorts names as the classic file list box shows them: without regard to
+// case, the underscore before the letters.
 void sortIgnoringCase(std::vector<std::string>& names);
 
 }  // namespace tw

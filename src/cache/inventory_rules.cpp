@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace tw {
@@ -50,8 +52,12 @@ long long leadingNumber(std::string_view text) {
 }
 
 std::string formatDecimal(double value, std::string_view decimalSeparator) {
-    const int integerDigits = value >= 1 ? static_cast<int>(std::floor(std::log10(value))) + 1 : 1;
-    const int fractionDigits = integerDigits >= 15 ? 0 : 15 - integerDigits;
+    // The exponent after rounding to 15 significant digits says how many of
+    // them stand before the decimal point (999.9999999999999 rounds to 1000).
+    char scientific[32];
+    std::snprintf(scientific, sizeof scientific, "%.14e", value);
+    const int exponent = std::atoi(std::strchr(scientific, 'e') + 1);
+    const int fractionDigits = exponent >= 14 ? 0 : 14 - exponent;
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.*f", fractionDigits, value);
     std::string text(buffer);

@@ -29,8 +29,24 @@ std::string upperCase(std::string_view utf8) {
     return out;
 }
 
+std::string lowerCase(std::string_view utf8) {
+    std::string out(utf8);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(out[i]);
+        if (lead >= 'A' && lead <= 'Z') {
+            out[i] = static_cast<char>(lead - 'A' + 'a');
+        } else if (lead == 0xC3 && i + 1 < out.size()) {
+            // Latin-1 capitals À..Þ (but not ×) are C3 80..C3 9E.
+            const auto trail = static_cast<unsigned char>(out[i + 1]);
+            if (trail >= 0x80 && trail <= 0x9E && trail != 0x97) out[i + 1] = static_cast<char>(trail + 0x20);
+            ++i;
+        }
+    }
+    return out;
+}
+
 bool lessIgnoringCase(std::string_view a, std::string_view b) {
-    const std::string ua = upperCase(a), ub = upperCase(b);
+    const std::string ua = lowerCase(a), ub = lowerCase(b);
     if (ua != ub) return ua < ub;
     return a < b;  // a stable order for names that differ only in case
 }

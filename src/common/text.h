@@ -10,7 +10,11 @@ namespace tw {
 // for paths, which the file system compares without regard to case anyway.
 std::string upperCase(std::string_view utf8);
 
-// Orders names as the classic list boxes do: without regard to case.
+// Lower case of ASCII and Latin-1 letters; other characters unchanged.
+std::string lowerCase(std::string_view utf8);
+
+// Orders names as the classic list boxes do: without regard to case, and
+// with the underscore and most punctuation before the letters.
 bool lessIgnoringCase(std::string_view a, std::string_view b);
 
 bool endsWith(std::string_view text, std::string_view tail);

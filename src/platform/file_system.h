@@ -24,7 +24,10 @@ public:
     // Creates an empty file, or empties an existing one.
     virtual void createEmptyFile(std::string_view path) = 0;
     virtual void deleteFile(std::string_view path) = 0;
+    // Whether a file (not a directory) exists at the path.
     virtual bool fileExists(std::string_view path) = 0;
+    // Whether anything, file or directory, exists at the path.
+    virtual bool pathExists(std::string_view path) = 0;
     virtual std::uint64_t fileLength(std::string_view path) = 0;
 
     // Names of a directory's ordinary files, no subdirectories, in the order

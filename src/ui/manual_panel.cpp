@@ -23,7 +23,7 @@ void frmTidewell::CacheNotFound() {
 std::string frmTidewell::ProbePath(const std::string& directory) {
     // A user's own "test.xxx" must survive the check: probe with a free name.
     std::string probe = directory + "\\test.xxx";
-    for (int n = 1; fs_.fileExists(probe); ++n) probe = directory + "\\test" + std::to_string(n) + ".xxx";
+    for (int n = 1; fs_.pathExists(probe); ++n) probe = directory + "\\test" + std::to_string(n) + ".xxx";
     return probe;
 }
 
@@ -85,8 +85,10 @@ void frmTidewell::cmdSaveManualCache_Click() {
     SetSwitch(Element::AO, 1);
     SetSwitch(Element::BO, 1);
     SetSwitch(Element::CO, 0);
-    if (!WriteSettingsFile(std::string(kTidewIni), formatTidewIni(typed, 1, 1, 0))) return;
-    showMessage(dialogs_, Message::NewSettingsAccepted);
+    // When the directory cannot be stored the user has been told; the
+    // preparation then shows what the stored settings still say.
+    if (WriteSettingsFile(std::string(kTidewIni), formatTidewIni(typed, 1, 1, 0)))
+        showMessage(dialogs_, Message::NewSettingsAccepted);
     screen_.setText(Element::frmTidewell, SavedCaption);
     Load();
 }

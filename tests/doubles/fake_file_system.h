@@ -38,6 +38,7 @@ public:
     void createEmptyFile(std::string_view path) override;
     void deleteFile(std::string_view path) override;
     bool fileExists(std::string_view path) override;
+    bool pathExists(std::string_view path) override { return exists(std::string(path)) || directoryExists(std::string(path)); }
     std::uint64_t fileLength(std::string_view path) override;
     std::vector<std::string> listFiles(std::string_view directory) override;
     std::vector<std::string> listDirectories(std::string_view directory) override;

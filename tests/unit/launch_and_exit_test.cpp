@@ -2,7 +2,7 @@
 
 #include "app/settings_file.h"
 
-#include <tuple>
+#include <ostream>
 
 namespace tw::test {
 namespace {
@@ -43,7 +43,22 @@ struct Exiting : MainFormHarness {
 
 class LaunchAndExit : public ::testing::Test, public Exiting {};
 
-using ExitCase = std::tuple<Element, int, int>;  // button, AO, BO
+struct ExitCase {
+    Element button;
+    int ao, bo;
+};
+void PrintTo(const ExitCase& c, std::ostream* os) {
+    *os << FakeScreen::name(c.button) << "_AO" << c.ao << "_BO" << c.bo;
+}
+
+std::vector<ExitCase> allExitCases() {
+    std::vector<ExitCase> cases;
+    for (Element button : {Element::cmdClean, Element::cmdLaunchBrowser, Element::cmdCleanExit, Element::cmdExit})
+        for (int ao : {0, 1, 2})
+            for (int bo : {0, 1, 2}) cases.push_back({button, ao, bo});
+    return cases;
+}
+
 class EndingButton : public ::testing::TestWithParam<ExitCase>, public Exiting {};
 
 TEST_P(EndingButton, CleansStartsAndStoresAsTheButtonSays) {
@@ -97,15 +112,8 @@ TEST_P(EndingButton, CleansStartsAndStoresAsTheButtonSays) {
     EXPECT_TRUE(screen.ended);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllSwitchStates, EndingButton,
-                         ::testing::Combine(::testing::Values(Element::cmdClean, Element::cmdLaunchBrowser,
-                                                              Element::cmdCleanExit, Element::cmdExit),
-                                            ::testing::Values(0, 1, 2), ::testing::Values(0, 1, 2)),
-                         [](const auto& info) {
-                             return FakeScreen::name(std::get<0>(info.param)) + "_AO" +
-                                    std::to_string(std::get<1>(info.param)) + "_BO" +
-                                    std::to_string(std::get<2>(info.param));
-                         });
+INSTANTIATE_TEST_SUITE_P(AllSwitchStates, EndingButton, ::testing::ValuesIn(allExitCases()),
+                         [](const auto& info) { return ::testing::PrintToString(info.param); });
 
 struct PathCase {
     const char* name;
@@ -113,6 +121,7 @@ struct PathCase {
     bool fileExists;
     const char* application;
 };
+void PrintTo(const PathCase& c, std::ostream* os) { *os << c.name; }
 
 class BrowserCommandLine : public ::testing::TestWithParam<PathCase>, public MainFormHarness {};
 
@@ -206,6 +215,36 @@ TEST_F(LaunchAndExit, CloseStoresExactlyWhatQuitTWStores) {
     EXPECT_TRUE(procs.starts.empty());
 }
 
+TEST_F(LaunchAndExit, UnknownTypesAreStoredAsPreserveEvenAfterAStoredOne) {
+    MainFormHarness h;
+    h.addCache(kCache, {"a.jpg"});
+    h.writeSettings(kBrowser, kCache, "1", "0", "1");
+    h.load();
+    ASSERT_EQ(h.screen.checkValue(Element::CO), 1);
+    h.form.Click(Element::cmdExit);
+    EXPECT_EQ(h.content(h.tidewIniPath()), "\"C:\\NETSCAPE\\CACHE\"\r\n1\r\n0\r\n0\r\n");
+}
+
+TEST_F(LaunchAndExit, WhatTheEndStoresIsWhatTheNextStartReads) {
+    form.Click(Element::menuSetCache);
+    screen.setText(Element::ManualCache, "c:\\netscape\\cache\\");
+    form.Click(Element::cmdSaveManualCache);
+    form.Click(Element::AO);
+    form.Click(Element::menuSetBrowser);
+    screen.setText(Element::Browser, "");
+    form.Click(Element::cmdExit);
+
+    MainFormHarness next;  // the next start, on the files this run left
+    next.fs = fs;
+    next.load();
+    EXPECT_EQ(next.text(Element::CacheDir), "C:\\NETSCAPE\\CACHE");
+    EXPECT_EQ(next.screen.checkValue(Element::AO), 0);
+    EXPECT_EQ(next.screen.checkValue(Element::BO), 1);
+    EXPECT_TRUE(next.screen.visible(Element::NewBrowser));
+    EXPECT_FALSE(next.screen.visible(Element::Manual));
+    EXPECT_EQ(next.form.BrowserPath, "");
+}
+
 TEST_F(LaunchAndExit, FindUsesTheFilterAndCancelGivesBackTheLastChoice) {
     form.Click(Element::menuSetBrowser);
     dialogs.fileChoices = {std::nullopt, std::string("C:\\A\\netscape.exe"), std::nullopt};
@@ -262,7 +301,8 @@ TEST_F(LaunchAndExit, APathOfSpacesPassesCancelAndSave) {
         EXPECT_EQ(caption(), "Tidewell 32");
     }
     EXPECT_TRUE(dialogs.boxes.empty());
-    EXPECT_EQ(FieldReader(content(userIniPath())).readText(), "   ");
+    const std::string stored = content(userIniPath());
+    EXPECT_EQ(FieldReader(stored).readText(), "   ");
 }
 
 TEST_F(LaunchAndExit, SavingABrowserNeverChangesWhatIsStarted) {

@@ -2,6 +2,7 @@
 
 #include "platform/runtime_error.h"
 
+#include <ostream>
 #include <tuple>
 
 namespace tw::test {
@@ -145,24 +146,31 @@ TEST_F(MainFormEvents, ResizeRestoresTheFixedOuterSizeAndIsQuietWhileMinimised) 
     EXPECT_EQ(screen.at(Element::frmTidewell).outerWidth, 6945);
 }
 
-class OpeningTheManualPanel : public MainFormTestWithParam<Element> {};
+struct Opener {
+    const char* name;
+    Element element;
+};
+void PrintTo(const Opener& o, std::ostream* os) { *os << o.name; }
+
+class OpeningTheManualPanel : public MainFormTestWithParam<Opener> {};
 
 TEST_P(OpeningTheManualPanel, ShowsThePanelAndAppendsTheSuffixOncePerOpening) {
-    form.Click(GetParam());
+    form.Click(GetParam().element);
     EXPECT_TRUE(screen.visible(Element::Manual));
     EXPECT_FALSE(screen.visible(Element::Dir1));
     EXPECT_EQ(caption(), "Tidewell 32 - Manual Configuration");
     EXPECT_EQ(form.SavedCaption, "Tidewell 32");
 
-    form.Click(GetParam());
+    form.Click(GetParam().element);
     EXPECT_EQ(caption(), "Tidewell 32 - Manual Configuration - Manual Configuration");
     EXPECT_EQ(form.SavedCaption, "Tidewell 32 - Manual Configuration");
     EXPECT_FALSE(screen.visible(Element::NewBrowser));
 }
 
 INSTANTIATE_TEST_SUITE_P(ChangeButtonAndMenu, OpeningTheManualPanel,
-                         ::testing::Values(Element::cmdChange, Element::menuSetCache),
-                         [](const auto& info) { return FakeScreen::name(info.param); });
+                         ::testing::Values(Opener{"cmdChange", Element::cmdChange},
+                                           Opener{"menuSetCache", Element::menuSetCache}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainFormEvents, SetBrowserShowsTheBrowserPanelAndLeavesThePathAlone) {
     screen.setText(Element::Browser, "C:\\NS\\netscape.exe");
@@ -219,10 +227,16 @@ TEST_F(MainFormEvents, ManualCancelHidesTheDirectoryListAndRestoresTheTitle) {
     EXPECT_EQ(caption(), "Tidewell 32");
 }
 
-class AboutFromEachView : public MainFormTestWithParam<std::vector<Element>> {};
+struct View {
+    const char* name;
+    std::vector<Element> openers;
+};
+void PrintTo(const View& v, std::ostream* os) { *os << v.name; }
+
+class AboutFromEachView : public MainFormTestWithParam<View> {};
 
 TEST_P(AboutFromEachView, ShowsTheAboutBoxAndChangesNothing) {
-    for (Element opener : GetParam()) form.Click(opener);
+    for (Element opener : GetParam().openers) form.Click(opener);
     const auto snapshot = [this] {
         return std::make_tuple(caption(), form.SavedCaption, screen.visible(Element::Manual),
                                screen.visible(Element::NewBrowser), screen.visible(Element::Dir1),
@@ -242,17 +256,15 @@ TEST_P(AboutFromEachView, ShowsTheAboutBoxAndChangesNothing) {
     EXPECT_EQ(dialogs.boxes[0].text.rfind("Tidewell 32 - Cache Management System\r\n", 0), 0u);
 }
 
-const std::vector<Element> kViewOpeners[] = {
-    {},
-    {Element::cmdChange, Element::cmdBrowseManual},
-    {Element::menuSetBrowser},
-    {Element::menuSetBrowser, Element::menuSetCache},
+const View kViews[] = {
+    {"Main", {}},
+    {"Manual", {Element::cmdChange, Element::cmdBrowseManual}},
+    {"Browser", {Element::menuSetBrowser}},
+    {"BothPanels", {Element::menuSetBrowser, Element::menuSetCache}},
 };
 
-const char* const kViewNames[] = {"Main", "Manual", "Browser", "BothPanels"};
-
-INSTANTIATE_TEST_SUITE_P(Views, AboutFromEachView, ::testing::ValuesIn(kViewOpeners),
-                         [](const auto& info) { return std::string(kViewNames[info.index]); });
+INSTANTIATE_TEST_SUITE_P(Views, AboutFromEachView, ::testing::ValuesIn(kViews),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tw::test

@@ -1,5 +1,7 @@
 #include "main_form_fixture.h"
 
+#include <tuple>
+
 namespace tw::test {
 namespace {
 
@@ -33,6 +35,7 @@ struct Situation {
     const char* caption;
     const char* savedCaption;
 };
+void PrintTo(const Situation& c, std::ostream* os) { *os << c.name; }
 
 class StartUpSituation : public MainFormTestWithParam<Situation> {};
 
@@ -92,6 +95,7 @@ struct TidewFailure {
     const char* name;
     std::function<void(MainFormHarness&)> arrange;
 };
+void PrintTo(const TidewFailure& c, std::ostream* os) { *os << c.name; }
 
 class UserIniSurvives : public MainFormTestWithParam<TidewFailure> {};
 
@@ -215,24 +219,46 @@ TEST_F(MainFormLoad, StoredGrayedSwitchShowsPreserve) {
     expectInventoryOf("4", "2", "1", "1");
 }
 
-class BadImagesValue : public MainFormTestWithParam<const char*> {};
+// A switch value that is no number or no valid box value stops the
+// preparation there: earlier switches are applied, the rest and the
+// inventory are not.
+class BadSwitchValue : public MainFormTestWithParam<std::tuple<int, const char*>> {};
 
-TEST_P(BadImagesValue, EndsThePreparationQuietly) {
+TEST_P(BadSwitchValue, EndsThePreparationQuietlyAtThatSwitch) {
+    const auto [position, bad] = GetParam();
+    std::string values[] = {"0", "0", "1"};
+    values[position] = bad;
     addCache(kCache, {"a.jpg"});
-    writeSettings(kBrowser, kCache, GetParam(), "0", "1");
+    writeSettings(kBrowser, kCache, values[0], values[1], values[2]);
     load();
 
     EXPECT_TRUE(dialogs.boxes.empty());
-    EXPECT_EQ(screen.checkValue(Element::AO), 1);
-    EXPECT_EQ(screen.checkValue(Element::BO), 1);
-    EXPECT_EQ(text(Element::BO), "Clean");
+    EXPECT_EQ(screen.checkValue(Element::AO), position > 0 ? 0 : 1);
+    EXPECT_EQ(text(Element::AO), position > 0 ? "Preserve" : "Clean");
+    EXPECT_EQ(screen.checkValue(Element::BO), position > 1 ? 0 : 1);
     EXPECT_EQ(screen.checkValue(Element::CO), 0);
     for (Element field : kCountFields) EXPECT_EQ(text(field), "") << FakeScreen::name(field);
     EXPECT_FALSE(screen.visible(Element::Manual));
     EXPECT_EQ(caption(), "Tidewell 32");
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, BadImagesValue, ::testing::Values("7", "-1", "A", "70000", "1.5.2"));
+INSTANTIATE_TEST_SUITE_P(Values, BadSwitchValue,
+                         ::testing::Combine(::testing::Values(0, 1, 2),
+                                            ::testing::Values("7", "-1", "A", "70000", "1.5.2")));
+
+TEST_F(MainFormLoad, ADirectoryThatCannotBeWrittenOpensThePanelAndStillTakesTheInventory) {
+    writeSettings(kBrowser, kCache, "0", "1", "0");
+    fs.failures["create"] = 75;
+    load();
+
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text, "PROGRAM ERR: 75");
+    EXPECT_TRUE(screen.visible(Element::Manual));
+    EXPECT_EQ(caption(), "Tidewell 32 - Manual Configuration");
+    EXPECT_EQ(text(Element::CacheDir), kCache);
+    EXPECT_EQ(screen.checkValue(Element::AO), 0);
+    expectInventoryOf("4", "2", "1", "1");
+}
 
 TEST_F(MainFormLoad, FewerThanFourValuesShowsErr62) {
     for (const char* stored : {"C:\\NETSCAPE\\CACHE\r\n1\r\n1\r\n", "C:\\NETSCAPE\\CACHE,1,1", ""}) {

@@ -44,8 +44,8 @@ struct Normalisation {
     const char* given;
     const char* normalised;
     std::int16_t ok;
-    const char* probeDirectory;  // where the probe is created, when it is
 };
+void PrintTo(const Normalisation& c, std::ostream* os) { *os << c.name; }
 
 class CheckCacheDirNormalisation : public MainFormTestWithParam<Normalisation> {};
 
@@ -53,12 +53,13 @@ TEST_P(CheckCacheDirNormalisation, ReplacesTheArgumentInPlace) {
     const Normalisation& n = GetParam();
     addCache(kCache, {"a.jpg"});
     std::string path = n.given;
+    form.CacheDirOK = n.ok == 1 ? 0 : 1;
     form.CheckCacheDir(path);
 
     EXPECT_EQ(path, n.normalised);
     EXPECT_EQ(form.CacheDirOK, n.ok);
     if (n.ok == 1) {
-        const std::string probe = std::string(n.probeDirectory) + "\\test.xxx";
+        const std::string probe = std::string(n.normalised) + "\\test.xxx";
         const std::vector<std::string> expected = {"create " + probe, "delete " + probe};
         EXPECT_EQ(fs.log, expected);
         EXPECT_FALSE(fs.exists(probe));
@@ -66,18 +67,19 @@ TEST_P(CheckCacheDirNormalisation, ReplacesTheArgumentInPlace) {
     } else {
         ASSERT_EQ(dialogs.boxes.size(), 1u);
         EXPECT_EQ(dialogs.boxes[0].text, "The Path: " + std::string(n.normalised) +
-                                             " is not valid!\r\nEnter a proper path or click Find to search File System.");
+                                             " is not valid!\r\nEnter a proper path or click Find to search "
+                                             "File System.");
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, CheckCacheDirNormalisation,
-    ::testing::Values(Normalisation{"LowerWithBackslash", "c:\\netscape\\cache\\", "C:\\NETSCAPE\\CACHE", 1, "C:\\NETSCAPE\\CACHE"},
-                      Normalisation{"MixedCase", "C:\\Netscape\\Cache", "C:\\NETSCAPE\\CACHE", 1, "C:\\NETSCAPE\\CACHE"},
-                      Normalisation{"OnlyOneBackslashRemoved", "c:\\netscape\\cache\\\\", "C:\\NETSCAPE\\CACHE\\", 1, "C:\\NETSCAPE\\CACHE\\"},
-                      Normalisation{"DriveRoot", "c:\\", "C:", 1, "C:"},
-                      Normalisation{"Missing", "c:\\nowhere\\", "C:\\NOWHERE", 0, ""},
-                      Normalisation{"MissingBelowExisting", "c:\\netscape\\cache\\sub", "C:\\NETSCAPE\\CACHE\\SUB", 0, ""}),
+    ::testing::Values(Normalisation{"LowerWithBackslash", "c:\\netscape\\cache\\", "C:\\NETSCAPE\\CACHE", 1},
+                      Normalisation{"MixedCase", "C:\\Netscape\\Cache", "C:\\NETSCAPE\\CACHE", 1},
+                      Normalisation{"OnlyOneBackslashRemoved", "c:\\netscape\\cache\\\\", "C:\\NETSCAPE\\CACHE\\", 1},
+                      Normalisation{"DriveRoot", "c:\\", "C:", 1},
+                      Normalisation{"Missing", "c:\\nowhere\\", "C:\\NOWHERE", 0},
+                      Normalisation{"MissingBelowExisting", "c:\\netscape\\cache\\sub", "C:\\NETSCAPE\\CACHE\\SUB", 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ManualPanel, AnExistingTestFileKeepsItsContentAndNothingIsLeftBehind) {
@@ -175,12 +177,14 @@ TEST_F(ManualPanel, SaveOfAValidDirectoryStoresItAndPreparesTheWindowAgain) {
     screen.setText(Element::ManualCache, "c:\\netscape\\cache\\");
 
     const std::string stored = "\"c:\\netscape\\cache\\\"\r\n1\r\n1\r\n0\r\n";
-    bool storedBeforeNotice = false;
+    bool storedBeforeNotice = false, switchesCleanAtNotice = false;
     std::string captionAtNotice;
     dialogs.onBox = [&](const FakeDialogs::Box& box) {
         if (box.caption != "New Settings Accepted") return;
         storedBeforeNotice = content(tidewIniPath()) == stored;
         captionAtNotice = caption();
+        switchesCleanAtNotice = text(Element::AO) == "Clean" && text(Element::BO) == "Clean" &&
+                                screen.checkValue(Element::CO) == 0;
     };
     form.Click(Element::cmdSaveManualCache);
 
@@ -193,6 +197,7 @@ TEST_F(ManualPanel, SaveOfAValidDirectoryStoresItAndPreparesTheWindowAgain) {
     EXPECT_EQ(dialogs.boxes[1].text, kNewSettingsText);
     EXPECT_EQ(dialogs.boxes[1].flags, 64);
     EXPECT_TRUE(storedBeforeNotice);
+    EXPECT_TRUE(switchesCleanAtNotice);
     EXPECT_EQ(captionAtNotice, "Tidewell 32 - Manual Configuration");
 
     EXPECT_FALSE(screen.visible(Element::Manual));

@@ -123,6 +123,7 @@ TEST(GeneralValue, TakesTheSmallestKindThatHoldsTheField) {
         {"&hFFFF", false, Kind::Integer, "-1"},
         {"&H10000", false, Kind::Long, "65536"},
         {"&O17", false, Kind::Integer, "15"},
+        {"&H100000001", false, Kind::Text, "&H100000001"},
         {"abc", false, Kind::Text, "abc"},
         {"C:\\NETSCAPE\\CACHE", false, Kind::Text, "C:\\NETSCAPE\\CACHE"},
         {"1a", false, Kind::Text, "1a"},
@@ -229,7 +230,8 @@ TEST(SettingsWriters, WhatIsWrittenReadsBackIdentical) {
 
 TEST(SettingsWriters, TextHoldingAQuoteStillReadsBackWhenItNeedsNoQuoting) {
     const std::string path = "C:\\say \"hi\"\\x";
-    EXPECT_EQ(FieldReader(formatUserIni(path)).readText(), path);
+    const std::string written = formatUserIni(path);
+    EXPECT_EQ(FieldReader(written).readText(), path);
 }
 
 TEST(FieldReader, SurvivesHostileContent) {

@@ -40,8 +40,14 @@ void forEachEntry(std::string_view directory, const std::function<void(const WIN
     HANDLE find = FindFirstFileExW(searchPattern(directory).c_str(), FindExInfoBasic, &data,
                                    FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (find == INVALID_HANDLE_VALUE) {
-        const DWORD error = GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES) return;  // an empty root
+        DWORD error = GetLastError();
+        // A file named as the directory is a path not found, whatever the
+        // system calls it (Wine says "invalid name").
+        const DWORD attributes = GetFileAttributesW(longPath(directory).c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+            error = ERROR_DIRECTORY;
+        else if (error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES)
+            return;  // an empty root
         throwError(error);
     }
     do {
@@ -58,6 +64,28 @@ bool writeAll(HANDLE file, std::string_view bytes) {
     return bytes.empty() ||
            (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
             written == bytes.size());
+}
+
+// Each component of a directory path as the disk spells it; the path as
+// given when any component cannot be looked up.
+std::wstring diskSpelling(const std::wstring& directory) {
+    std::size_t start = directory.rfind(L"\\\\?\\", 0) == 0 ? 4 : 0;
+    const std::size_t rootEnd = directory.find(L'\\', start);
+    if (rootEnd == std::wstring::npos) return directory;
+    std::wstring spelled = directory.substr(0, rootEnd);
+    for (std::size_t at = rootEnd + 1; at < directory.size();) {
+        std::size_t end = directory.find(L'\\', at);
+        if (end == std::wstring::npos) end = directory.size();
+        const std::wstring candidate = spelled + L'\\' + directory.substr(at, end - at);
+        WIN32_FIND_DATAW data;
+        HANDLE find = FindFirstFileW(candidate.c_str(), &data);
+        if (find == INVALID_HANDLE_VALUE) return directory;
+        FindClose(find);
+        spelled += L'\\';
+        spelled += data.cFileName;
+        at = end + 1;
+    }
+    return spelled;
 }
 
 }  // namespace
@@ -96,12 +124,22 @@ std::string Win32FileSystem::readTextFile(std::string_view path) {
 void Win32FileSystem::replaceTextFile(std::string_view path, std::string_view utf8) {
     const std::string ansi = utf8ToAnsi(utf8);
     const std::wstring target = longPath(path);
-    const std::wstring temporary = target + L".new";
+    // Windows refuses to replace a read-only file, Wine does not: refuse on both.
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        throwError(ERROR_ACCESS_DENIED);
+    // A name of our own beside the target, never a file the user may have.
+    std::wstring temporary;
+    HANDLE created = INVALID_HANDLE_VALUE;
+    for (int n = 0; created == INVALID_HANDLE_VALUE; ++n) {
+        temporary = target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(n) + L".tmp";
+        created = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+        if (created == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) throwLastError();
+    }
     DWORD error = ERROR_SUCCESS;
     {
-        Handle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.valid()) throwLastError();
+        Handle file(created);
         if (!writeAll(file.get(), ansi) || !FlushFileBuffers(file.get())) error = GetLastError();
     }
     if (error != ERROR_SUCCESS) {
@@ -122,7 +160,21 @@ void Win32FileSystem::createEmptyFile(std::string_view path) {
     if (!file.valid()) throwLastError();
 }
 
+std::wstring Win32FileSystem::onDiskPath(std::string_view path) {
+    std::wstring full = longPath(path);
+    const std::size_t slash = full.find_last_of(L'\\');
+    if (slash == std::wstring::npos) return full;
+    const std::wstring_view directory = std::wstring_view(full).substr(0, slash);
+    if (directory != askedDirectory_) {
+        askedDirectory_ = directory;
+        diskDirectory_ = diskSpelling(askedDirectory_);
+    }
+    return diskDirectory_ + full.substr(slash);
+}
+
 void Win32FileSystem::deleteFile(std::string_view path) {
+    if (DeleteFileW(onDiskPath(path).c_str())) return;
+    // The directory may have moved since it was looked up: the path as given decides.
     if (!DeleteFileW(longPath(path).c_str())) throwLastError();
 }
 
@@ -131,9 +183,15 @@ bool Win32FileSystem::fileExists(std::string_view path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+bool Win32FileSystem::pathExists(std::string_view path) {
+    return GetFileAttributesW(longPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 std::uint64_t Win32FileSystem::fileLength(std::string_view path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(longPath(path).c_str(), GetFileExInfoStandard, &data)) throwLastError();
+    if (!GetFileAttributesExW(onDiskPath(path).c_str(), GetFileExInfoStandard, &data) &&
+        !GetFileAttributesExW(longPath(path).c_str(), GetFileExInfoStandard, &data))
+        throwLastError();
     return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 

@@ -4,7 +4,7 @@
 
 namespace tw::win {
 
-class Win32FileSystem final : public FileSystem {
+class Win32FileSystem : public FileSystem {
 public:
     std::string programDirectory() override;
     std::string readTextFile(std::string_view path) override;
@@ -12,9 +12,20 @@ public:
     void createEmptyFile(std::string_view path) override;
     void deleteFile(std::string_view path) override;
     bool fileExists(std::string_view path) override;
+    bool pathExists(std::string_view path) override;
     std::uint64_t fileLength(std::string_view path) override;
     std::vector<std::string> listFiles(std::string_view directory) override;
     std::vector<std::string> listDirectories(std::string_view directory) override;
+
+private:
+    // The path of a file in a directory as the disk spells the directory.
+    // The program names the cache directory in upper case; a file system
+    // that is case-sensitive underneath (Wine's) would otherwise search every
+    // parent folder again for each of thousands of files.
+    std::wstring onDiskPath(std::string_view path);
+
+    std::wstring askedDirectory_;
+    std::wstring diskDirectory_;
 };
 
 }  // namespace tw::win

@@ -70,6 +70,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         onClose();
         return 0;
+    case kFlushProgressMessage:
+        screen_.flushProgress();
+        return 0;
     case WM_DESTROY:
         form_.Terminate();
         return 0;

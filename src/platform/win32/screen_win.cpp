@@ -133,7 +133,25 @@ void Win32Screen::setProgressMax(Element bar, int max) {
 }
 
 void Win32Screen::setProgressValue(Element bar, int value) {
-    SendMessageW(hwnd(bar), PBM_SETPOS, static_cast<WPARAM>(value), 0);
+    HeldProgress& progress = held(bar);
+    progress.value = value;
+    progress.pending = true;
+    if (value == 0 || GetTickCount() - lastProgress_ >= kRepaintIntervalMs) {
+        flushProgress();
+    } else if (!flushPosted_) {
+        flushPosted_ = PostMessageW(hwnd(Element::frmTidewell), kFlushProgressMessage, 0, 0) != FALSE;
+    }
+}
+
+void Win32Screen::flushProgress() {
+    for (Element bar : {Element::ProgBar, Element::ProgBar2}) {
+        HeldProgress& progress = held(bar);
+        if (!progress.pending || hwnd(bar) == nullptr) continue;
+        SendMessageW(hwnd(bar), PBM_SETPOS, static_cast<WPARAM>(progress.value), 0);
+        progress.pending = false;
+    }
+    lastProgress_ = GetTickCount();
+    flushPosted_ = false;
 }
 
 void Win32Screen::showDirectories(Element list, const std::vector<DirectoryEntry>& entries) {
@@ -196,6 +214,7 @@ void Win32Screen::updateNow() {
     const DWORD now = GetTickCount();
     if (now - lastUpdate_ < kRepaintIntervalMs) return;
     lastUpdate_ = now;
+    flushProgress();
     // Paint what changed, without taking any input from the queue.
     for (Element e : {Element::ProgBar, Element::Sbar, Element::ProgBar2})
         if (HWND h = hwnd(e)) UpdateWindow(h);

@@ -15,6 +15,10 @@
 
 namespace tw::win {
 
+// Posted to the main window when a progress value was held back; handled as
+// soon as the program returns to its message loop.
+inline constexpr UINT kFlushProgressMessage = WM_APP + 1;
+
 class Win32Screen final : public Screen {
 public:
     Win32Screen();
@@ -49,8 +53,23 @@ public:
     void updateNow() override;
     std::string decimalSeparator() const override;
 
+    // Hands held-back progress values to the bars.
+    void flushProgress();
+
 private:
     HBRUSH brush(Rgb colour);
+
+    // A progress bar redraws itself on every new value, which costs more than
+    // measuring a file; values therefore reach the bars at most every
+    // kRepaintIntervalMs while work runs, and the final one at once.
+    struct HeldProgress {
+        int value = 0;
+        bool pending = false;
+    };
+    HeldProgress& held(Element bar) { return held_[bar == Element::ProgBar ? 0 : 1]; }
+    std::array<HeldProgress, 2> held_{};
+    DWORD lastProgress_ = 0;
+    bool flushPosted_ = false;
 
     Dpi dpi_;
     std::array<HWND, kElementCount> hwnds_{};
