@@ -47,8 +47,10 @@ else
     head -c 5000 /dev/zero > "$demo/cache/page.html"
     head -c 3000 /dev/zero > "$demo/cache/script.js"
     head -c 700 /dev/zero > "$demo/cache/style.css"
-    cache_win=$(wine winepath -w "$demo/cache" 2>/dev/null)
-    browser_win=$(wine winepath -w "$program/browser.exe" 2>/dev/null)
+    # The demo folder is drive D: of the prefix, as a cache would be on Windows.
+    ln -sfn "$demo" "$WINEPREFIX/dosdevices/d:"
+    cache_win='D:\cache'
+    browser_win='D:\program\browser.exe'
     # Images on Clean, HTML documents on Preserve: both switch colours show.
     printf '"%s"\r\n1\r\n0\r\n0\r\n' "$cache_win" > "$program/tidew.ini"
     printf '"%s"\r\n' "$browser_win" > "$program/user.ini"
@@ -57,6 +59,7 @@ fi
 twctl="$root/build/win32/bin/twctl.exe"
 if [ -n "${DISPLAY:-}" ]; then
     wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 || true
+    wineserver -w
     wine "$program/Tidewell32.exe"
     echo "Tidewell 32 has ended. Program folder: $program"
     exit 0
@@ -65,12 +68,16 @@ fi
 # No display: a virtual one, with Wine's own desktop so windows have frames.
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Tidewell /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Tidewell /d 800x600 /f >/dev/null 2>&1
+# The desktop must start on the virtual display, not in a server left from above.
+wineserver -w
 shot="$root/build/tidewell-main.png"
 xvfb-run -a -s "-screen 0 800x600x24" sh -c '
     wine "$1/Tidewell32.exe" 2>/dev/null &
     geometry=$(wine "$2" wait-ready 120) || exit 1
     import -window root -crop "$geometry" "$3"
     wine "$2" close 60
+    wineserver -k
+    wineserver -w
 ' sh "$program" "$twctl" "$shot"
 echo "Screenshot of the main window: $shot"
 echo "Tidewell 32 was closed after the screenshot. Program folder: $program"
