@@ -12,6 +12,7 @@ cmake --preset native >/dev/null
 cmake --build --preset native
 cmake --preset win32 >/dev/null
 cmake --build --preset win32
+cmake --build --preset win32 --target package
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DTW_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/fuzz
 
