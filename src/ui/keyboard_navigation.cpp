@@ -24,21 +24,21 @@ bool overlaps(const TwipsRect& a, const TwipsRect& b) {
     return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
 }
 
-const ElementSpec& topLevelAncestor(const ElementSpec& spec) {
-    const ElementSpec* current = &spec;
+const ElementSpec& topLevelAncestor(const ElementSpec& layout) {
+    const ElementSpec* current = &layout;
     while (current->parent != Element::frmTidewell) current = &specOf(current->parent);
     return *current;
 }
 
-bool shownWithParents(const ElementSpec& spec, const ElementStateQuery& state) {
-    for (const ElementSpec* s = &spec;; s = &specOf(s->parent)) {
+bool shownWithParents(const ElementSpec& layout, const ElementStateQuery& state) {
+    for (const ElementSpec* s = &layout;; s = &specOf(s->parent)) {
         if (!state.visible(s->id)) return false;
         if (s->parent == Element::frmTidewell) return true;
     }
 }
 
-bool coveredByPanel(const ElementSpec& spec, const ElementStateQuery& state) {
-    const ElementSpec& top = topLevelAncestor(spec);
+bool coveredByPanel(const ElementSpec& layout, const ElementStateQuery& state) {
+    const ElementSpec& top = topLevelAncestor(layout);
     for (const ElementSpec& above : elementsOf(Element::frmTidewell)) {
         if (above.id == top.id) return false;  // the rest lie below it
         if (above.kind == Kind::PicturePanel && state.visible(above.id) && overlaps(above.rect, top.rect))
@@ -80,11 +80,11 @@ std::vector<Element> reachableAfter(std::optional<Element> current, bool backwar
 
 bool isReachable(Element element, const ElementStateQuery& state) {
     if (formOf(element) != Element::frmTidewell || isForm(element)) return false;
-    const ElementSpec* spec = nullptr;
+    const ElementSpec* layout = nullptr;
     for (const ElementSpec& e : elementsOf(Element::frmTidewell))
-        if (e.id == element) spec = &e;
-    if (spec == nullptr || !takesFocus(spec->kind)) return false;
-    return shownWithParents(*spec, state) && state.enabled(element) && !coveredByPanel(*spec, state);
+        if (e.id == element) layout = &e;
+    if (layout == nullptr || !takesFocus(layout->kind)) return false;
+    return shownWithParents(*layout, state) && state.enabled(element) && !coveredByPanel(*layout, state);
 }
 
 std::optional<Element> nextTabStop(std::optional<Element> current, bool backwards,

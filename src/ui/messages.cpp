@@ -70,8 +70,8 @@ std::string messageText(Message id, std::initializer_list<std::string_view> args
 }
 
 int showMessage(Dialogs& dialogs, Message id, std::initializer_list<std::string_view> args) {
-    const MessageSpec& spec = messageSpec(id);
-    return dialogs.messageBox(messageText(id, args), spec.flags, spec.caption);
+    const MessageSpec& message = messageSpec(id);
+    return dialogs.messageBox(messageText(id, args), message.flags, message.caption);
 }
 
 }  // namespace tw

@@ -34,8 +34,8 @@ struct WindowClassAndStyle {
     DWORD exStyle;
 };
 
-WindowClassAndStyle controlClass(const ElementSpec& spec) {
-    switch (spec.kind) {
+WindowClassAndStyle controlClass(const ElementSpec& layout) {
+    switch (layout.kind) {
     case Kind::PushButton:
         return {L"BUTTON", BS_PUSHBUTTON, 0};
     case Kind::CheckBox:
@@ -43,13 +43,13 @@ WindowClassAndStyle controlClass(const ElementSpec& spec) {
         return {L"BUTTON", BS_3STATE, 0};
     case Kind::TextField:
         // Read-only fields are flat: a count or a unit needs every pixel.
-        if (spec.has(style::ReadOnly)) return {L"EDIT", ES_AUTOHSCROLL | ES_READONLY | WS_BORDER, 0};
+        if (layout.has(style::ReadOnly)) return {L"EDIT", ES_AUTOHSCROLL | ES_READONLY | WS_BORDER, 0};
         return {L"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case Kind::Label:
         // SS_NOTIFY makes the label a window the pointer is over, not its parent.
         return {L"STATIC",
                 static_cast<DWORD>(SS_NOTIFY | SS_NOPREFIX |
-                                    (spec.has(style::CentredWrapped) ? SS_CENTER : SS_LEFTNOWORDWRAP)),
+                                    (layout.has(style::CentredWrapped) ? SS_CENTER : SS_LEFTNOWORDWRAP)),
                 0};
     case Kind::DirList:
         return {L"LISTBOX",
@@ -63,14 +63,14 @@ WindowClassAndStyle controlClass(const ElementSpec& spec) {
     }
 }
 
-HWND createContainer(const ElementSpec& spec, HWND parent, const RECT& rect, const Fonts& fonts,
+HWND createContainer(const ElementSpec& layout, HWND parent, const RECT& rect, const Fonts& fonts,
                      std::vector<std::unique_ptr<PanelWindow>>& containers) {
-    const bool picture = spec.kind == Kind::PicturePanel;
+    const bool picture = layout.kind == Kind::PicturePanel;
     auto panel = std::make_unique<PanelWindow>(
-        picture ? PanelWindow::Look::Picture : PanelWindow::Look::GroupFrame, loadPicture(spec.picture),
-        spec.backColour ? toColorRef(*spec.backColour) : GetSysColor(COLOR_BTNFACE),
-        spec.textColour ? toColorRef(*spec.textColour) : GetSysColor(COLOR_BTNTEXT), fonts.bold);
-    HWND hwnd = panel->create(parent, rect, widen(spec.caption), !spec.has(style::Hidden), controlId(spec.id));
+        picture ? PanelWindow::Look::Picture : PanelWindow::Look::GroupFrame, loadPicture(layout.picture),
+        layout.backColour ? toColorRef(*layout.backColour) : GetSysColor(COLOR_BTNFACE),
+        layout.textColour ? toColorRef(*layout.textColour) : GetSysColor(COLOR_BTNTEXT), fonts.bold);
+    HWND hwnd = panel->create(parent, rect, widen(layout.caption), !layout.has(style::Hidden), controlId(layout.id));
     containers.push_back(std::move(panel));
     return hwnd;
 }
@@ -100,30 +100,30 @@ void deleteFonts(Fonts& fonts) {
 void createElements(Element form, HWND formWindow, Win32Screen& screen, const Fonts& fonts,
                     std::vector<std::unique_ptr<PanelWindow>>& containers) {
     const Dpi dpi = screen.dpi();
-    for (const ElementSpec& spec : elementsOf(form)) {
-        HWND parent = spec.parent == form ? formWindow : screen.hwnd(spec.parent);
-        const RECT rect = toPixels(spec.rect, dpi);
+    for (const ElementSpec& layout : elementsOf(form)) {
+        HWND parent = layout.parent == form ? formWindow : screen.hwnd(layout.parent);
+        const RECT rect = toPixels(layout.rect, dpi);
         HWND hwnd = nullptr;
-        if (spec.kind == Kind::PicturePanel || spec.kind == Kind::GroupFrame) {
-            hwnd = createContainer(spec, parent, rect, fonts, containers);
+        if (layout.kind == Kind::PicturePanel || layout.kind == Kind::GroupFrame) {
+            hwnd = createContainer(layout, parent, rect, fonts, containers);
         } else {
-            const WindowClassAndStyle cls = controlClass(spec);
+            const WindowClassAndStyle cls = controlClass(layout);
             if (cls.className == nullptr) continue;  // File1 and cd1 are no windows
             DWORD style = WS_CHILD | WS_CLIPSIBLINGS | cls.style;
-            if (!spec.has(style::Hidden)) style |= WS_VISIBLE;
-            if (spec.has(style::Disabled)) style |= WS_DISABLED;
-            hwnd = CreateWindowExW(cls.exStyle, cls.className, widen(spec.caption).c_str(), style, rect.left,
+            if (!layout.has(style::Hidden)) style |= WS_VISIBLE;
+            if (layout.has(style::Disabled)) style |= WS_DISABLED;
+            hwnd = CreateWindowExW(cls.exStyle, cls.className, widen(layout.caption).c_str(), style, rect.left,
                                    rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(spec.id))),
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(layout.id))),
                                    moduleInstance(), nullptr);
         }
-        screen.attach(spec.id, hwnd);
-        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(spec.kind == Kind::StatusBar ? fonts.regular
+        screen.attach(layout.id, hwnd);
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(layout.kind == Kind::StatusBar ? fonts.regular
                                                                                               : fonts.bold),
                      FALSE);
-        if (spec.kind == Kind::CheckBox && spec.has(style::Checked)) SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
-        if (spec.kind == Kind::ProgressBar) SendMessageW(hwnd, PBM_SETRANGE32, 0, 100);
-        if (spec.kind == Kind::StatusBar) prepareStatusBar(hwnd, dpi);
+        if (layout.kind == Kind::CheckBox && layout.has(style::Checked)) SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
+        if (layout.kind == Kind::ProgressBar) SendMessageW(hwnd, PBM_SETRANGE32, 0, 100);
+        if (layout.kind == Kind::StatusBar) prepareStatusBar(hwnd, dpi);
     }
 }
 

@@ -29,12 +29,12 @@ void drawFolder(HDC dc, int x, int y, int size, bool open) {
 void MainWindow::create() {
     HICON icon = LoadIconW(moduleInstance(), MAKEINTRESOURCEW(IDI_TIDEWELL));
     registerClass(kMainClass, icon);
-    const FormSpec& spec = formSpec(Element::frmTidewell);
+    const FormSpec& layout = formSpec(Element::frmTidewell);
     const Dpi dpi = screen_.dpi();
-    RECT rect = toPixels(spec.client, dpi);
+    RECT rect = toPixels(layout.client, dpi);
     HMENU menu = createMainMenu();
     AdjustWindowRectEx(&rect, kMainStyle, TRUE, 0);
-    WindowBase::create(0, kMainClass, widen(spec.caption).c_str(), kMainStyle, rect, nullptr, menu);
+    WindowBase::create(0, kMainClass, widen(layout.caption).c_str(), kMainStyle, rect, nullptr, menu);
     screen_.attach(Element::frmTidewell, hwnd());
     createElements(Element::frmTidewell, hwnd(), screen_, fonts_, containers_);
     form_.Resize();

@@ -50,21 +50,21 @@ HBRUSH Win32Screen::brush(Rgb colour) {
 HBRUSH Win32Screen::controlColours(HWND control, HDC dc) {
     const std::optional<Element> element = elementOf(control);
     if (!element || !hasLayout(*element)) return nullptr;
-    const ElementSpec& spec = specOf(*element);
+    const ElementSpec& layout = specOf(*element);
     if (const auto& text = textColours_[static_cast<std::size_t>(index(*element))])
         SetTextColor(dc, toColorRef(*text));
-    if (spec.backColour) {
-        SetBkColor(dc, toColorRef(*spec.backColour));
-        return brush(*spec.backColour);
+    if (layout.backColour) {
+        SetBkColor(dc, toColorRef(*layout.backColour));
+        return brush(*layout.backColour);
     }
-    const bool onPicture = spec.parent != Element::frmTidewell && spec.parent != Element::frmStart &&
-                           specOf(spec.parent).kind == Kind::PicturePanel;
-    if (spec.kind == Kind::Label && onPicture) {
+    const bool onPicture = layout.parent != Element::frmTidewell && layout.parent != Element::frmStart &&
+                           specOf(layout.parent).kind == Kind::PicturePanel;
+    if (layout.kind == Kind::Label && onPicture) {
         // Labels on a picture let the picture show through.
         SetBkMode(dc, TRANSPARENT);
         return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     }
-    if (spec.kind == Kind::TextField) {
+    if (layout.kind == Kind::TextField) {
         SetBkColor(dc, GetSysColor(COLOR_WINDOW));
         return GetSysColorBrush(COLOR_WINDOW);
     }

@@ -19,10 +19,10 @@ void StartWindow::create() {
     registerClass(kStartClass, nullptr, 0);
     picture_ = static_cast<HBITMAP>(
         LoadImageW(moduleInstance(), MAKEINTRESOURCEW(IDB_START), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-    const FormSpec& spec = formSpec(Element::frmStart);
+    const FormSpec& layout = formSpec(Element::frmStart);
     // No frame: the caption is never seen and the picture fills the window.
-    const RECT rect = toPixels(spec.client, screen_.dpi());
-    WindowBase::create(WS_EX_TOOLWINDOW, kStartClass, widen(spec.caption).c_str(), WS_POPUP, rect, nullptr,
+    const RECT rect = toPixels(layout.client, screen_.dpi());
+    WindowBase::create(WS_EX_TOOLWINDOW, kStartClass, widen(layout.caption).c_str(), WS_POPUP, rect, nullptr,
                        nullptr);
     screen_.attach(Element::frmStart, hwnd());
     createElements(Element::frmStart, hwnd(), screen_, fonts_, containers_);
