@@ -70,6 +70,10 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         onClose();
         return 0;
+    case WM_ENDSESSION:
+        // Windows is shutting down: end as the close box would, settings stored.
+        if (wParam) onClose();
+        return 0;
     case kFlushProgressMessage:
         screen_.flushProgress();
         return 0;
