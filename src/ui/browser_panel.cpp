@@ -25,7 +25,7 @@ void frmTidewell::cmdFindBrowser_Click() {
 }
 
 void frmTidewell::cmdSaveBrowser_Click() {
-    WriteSettingsFile(std::string(kUserIni), formatUserIni(screen_.text(Element::Browser)));
+    WriteSettingsFile(kUserIni, formatUserIni(screen_.text(Element::Browser)));
     cmdCancelBrowser_Click();
 }
 

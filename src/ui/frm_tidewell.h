@@ -101,7 +101,7 @@ private:
     void CleanStep();
     void CleanKind(Element countField, const std::array<std::string, 1001>& list);
     // Replaces a settings file in AppDir; tells the user when it cannot.
-    bool WriteSettingsFile(const std::string& name, const std::string& content);
+    bool WriteSettingsFile(std::string_view name, const std::string& content, bool reportFailure = true);
 
     Screen& screen_;
     FileSystem& fs_;

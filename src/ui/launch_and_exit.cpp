@@ -54,14 +54,14 @@ void frmTidewell::Launch_Browser() {
     }
 }
 
-bool frmTidewell::WriteSettingsFile(const std::string& name, const std::string& content) {
-    const std::string path = AppDir + name;
+bool frmTidewell::WriteSettingsFile(std::string_view name, const std::string& content, bool reportFailure) {
+    const std::string path = AppDir + std::string(name);
     try {
         fs_.replaceTextFile(path, content);
         return true;
     } catch (const RuntimeError& e) {
         const std::string why = e.detail().empty() ? "error " + std::to_string(e.number()) : e.detail();
-        showMessage(dialogs_, Message::SettingsNotSaved, {path, why});
+        if (reportFailure) showMessage(dialogs_, Message::SettingsNotSaved, {path, why});
         return false;
     }
 }
@@ -71,24 +71,14 @@ void frmTidewell::QuitTW() {
     // ends the program. Any deeper call has nothing left to do.
     if (ended_ || quitDepth_ >= 2) return;
     ++quitDepth_;
+    // The nested run writes the same content again; a file the outer run
+    // could not save has been reported once, which is enough.
+    const bool report = quitDepth_ == 1;
     const auto stored = [this](Element box) { return screen_.checkValue(box) == 1 ? 1 : 0; };
-    const std::pair<std::string, std::string> files[] = {
-        {std::string(kTidewIni),
-         formatTidewIni(screen_.text(Element::CacheDir), stored(Element::AO), stored(Element::BO), 0)},
-        {std::string(kUserIni), formatUserIni(screen_.text(Element::Browser))},
-    };
-    for (const auto& [name, content] : files) {
-        if (quitDepth_ == 1) {
-            WriteSettingsFile(name, content);
-            continue;
-        }
-        // The outer run has just written the same content and told the user
-        // of any file it could not save; saying so twice helps nobody.
-        try {
-            fs_.replaceTextFile(AppDir + name, content);
-        } catch (const RuntimeError&) {
-        }
-    }
+    WriteSettingsFile(kTidewIni,
+                      formatTidewIni(screen_.text(Element::CacheDir), stored(Element::AO), stored(Element::BO), 0),
+                      report);
+    WriteSettingsFile(kUserIni, formatUserIni(screen_.text(Element::Browser)), report);
     screen_.unload(Element::frmTidewell);
     if (ended_) return;
     ended_ = true;

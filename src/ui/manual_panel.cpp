@@ -87,7 +87,7 @@ void frmTidewell::cmdSaveManualCache_Click() {
     SetSwitch(Element::CO, 0);
     // When the directory cannot be stored the user has been told; the
     // preparation then shows what the stored settings still say.
-    if (WriteSettingsFile(std::string(kTidewIni), formatTidewIni(typed, 1, 1, 0)))
+    if (WriteSettingsFile(kTidewIni, formatTidewIni(typed, 1, 1, 0)))
         showMessage(dialogs_, Message::NewSettingsAccepted);
     screen_.setText(Element::frmTidewell, SavedCaption);
     Load();
