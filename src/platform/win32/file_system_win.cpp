@@ -88,6 +88,24 @@ std::wstring diskSpelling(const std::wstring& directory) {
     return spelled;
 }
 
+// A directory in the verbatim form (\\?\) that passes a file name on
+// untouched: a listed "con.jpg" or "page.htm." must name that file, not a
+// device or "page.htm".
+std::wstring verbatimDirectory(const std::wstring& directory) {
+    std::wstring withSlash = directory + L'\\';  // "C:" alone would mean C:'s current directory
+    const DWORD size = GetFullPathNameW(withSlash.c_str(), 0, nullptr, nullptr);
+    std::wstring full(size, L'\0');
+    const DWORD n = size ? GetFullPathNameW(withSlash.c_str(), size, full.data(), nullptr) : 0;
+    if (n == 0 || n >= size) return directory;
+    full.resize(n);
+    if (full.rfind(L"\\\\?\\", 0) == 0) full.erase(0, 4);
+    while (full.size() > 2 && full.back() == L'\\') full.pop_back();
+    full = diskSpelling(full);
+    if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC" + full.substr(1);
+    if (full.size() >= 2 && full[1] == L':') return L"\\\\?\\" + full;
+    return directory;
+}
+
 }  // namespace
 
 std::string Win32FileSystem::programDirectory() {
@@ -161,21 +179,19 @@ void Win32FileSystem::createEmptyFile(std::string_view path) {
 }
 
 std::wstring Win32FileSystem::onDiskPath(std::string_view path) {
-    std::wstring full = longPath(path);
-    const std::size_t slash = full.find_last_of(L'\\');
-    if (slash == std::wstring::npos) return full;
-    const std::wstring_view directory = std::wstring_view(full).substr(0, slash);
+    const std::wstring given = widen(path);
+    const std::size_t slash = given.find_last_of(L'\\');
+    if (slash == std::wstring::npos) return longPath(path);
+    const std::wstring_view directory = std::wstring_view(given).substr(0, slash);
     if (directory != askedDirectory_) {
         askedDirectory_ = directory;
-        diskDirectory_ = diskSpelling(askedDirectory_);
+        diskDirectory_ = verbatimDirectory(askedDirectory_);
     }
-    return diskDirectory_ + full.substr(slash);
+    return diskDirectory_ + given.substr(slash);
 }
 
 void Win32FileSystem::deleteFile(std::string_view path) {
-    if (DeleteFileW(onDiskPath(path).c_str())) return;
-    // The directory may have moved since it was looked up: the path as given decides.
-    if (!DeleteFileW(longPath(path).c_str())) throwLastError();
+    if (!DeleteFileW(onDiskPath(path).c_str())) throwLastError();
 }
 
 bool Win32FileSystem::fileExists(std::string_view path) {
@@ -189,9 +205,7 @@ bool Win32FileSystem::pathExists(std::string_view path) {
 
 std::uint64_t Win32FileSystem::fileLength(std::string_view path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(onDiskPath(path).c_str(), GetFileExInfoStandard, &data) &&
-        !GetFileAttributesExW(longPath(path).c_str(), GetFileExInfoStandard, &data))
-        throwLastError();
+    if (!GetFileAttributesExW(onDiskPath(path).c_str(), GetFileExInfoStandard, &data)) throwLastError();
     return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
