@@ -171,4 +171,23 @@ void answerMessageBox(HWND box, int buttonId) {
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
+int listIndexOf(HWND list, const std::string& label) {
+    const auto count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        if (SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) >= 1024) continue;
+        wchar_t item[1024] = {};
+        const auto length = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item));
+        if (length > 0 && narrow(std::wstring(item, static_cast<std::size_t>(length))) == label) return i;
+    }
+    return -1;
+}
+
+void doubleClickItem(HWND list, int index) {
+    // A list box reports a double click on the selected item, not on the one under the pointer.
+    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    const auto height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+    const int y = (index - static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0))) * height + height / 2;
+    PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(8, y));
+}
+
 }  // namespace tw::e2e

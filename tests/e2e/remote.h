@@ -70,4 +70,9 @@ BoxContent readMessageBox(HWND box);
 // Presses IDOK, IDYES or IDNO in a message box.
 void answerMessageBox(HWND box, int buttonId);
 
+// The index of the list box item showing `label`, or -1.
+int listIndexOf(HWND list, const std::string& label);
+// Selects the item and double-clicks it, without waiting for what follows.
+void doubleClickItem(HWND list, int index);
+
 }  // namespace tw::e2e
