@@ -11,8 +11,8 @@ namespace {
 constexpr COLORREF kGreen = RGB(0, 192, 0);
 constexpr COLORREF kDarkRed = RGB(128, 0, 0);
 
-bool inMainView(const ElementSpec& spec) {
-    for (const ElementSpec* s = &spec;; s = &specOf(s->parent)) {
+bool inMainView(const ElementSpec& layout) {
+    for (const ElementSpec* s = &layout;; s = &specOf(s->parent)) {
         if (s->has(style::Hidden)) return false;
         if (s->parent == Element::frmTidewell) return true;
     }
@@ -37,16 +37,16 @@ protected:
 };
 
 TEST_F(MainWindow, ShowsEveryElementOfTheMainViewWhereTheLayoutPutsItWithItsCaption) {
-    for (const ElementSpec& spec : elementsOf(Element::frmTidewell)) {
-        if (!inMainView(spec) || spec.kind == Kind::FileList || spec.kind == Kind::CommonDialog) continue;
-        SCOPED_TRACE(std::string(spec.name));
+    for (const ElementSpec& layout : elementsOf(Element::frmTidewell)) {
+        if (!inMainView(layout) || layout.kind == Kind::FileList || layout.kind == Kind::CommonDialog) continue;
+        SCOPED_TRACE(std::string(layout.name));
         HWND control = nullptr;
-        ASSERT_NO_THROW(control = session->find(spec.id));
+        ASSERT_NO_THROW(control = session->find(layout.id));
         EXPECT_TRUE(IsWindowVisible(control));
-        const bool captioned = spec.kind == Kind::PushButton || spec.kind == Kind::Label ||
-                               spec.kind == Kind::GroupFrame || spec.id == Element::CO;
+        const bool captioned = layout.kind == Kind::PushButton || layout.kind == Kind::Label ||
+                               layout.kind == Kind::GroupFrame || layout.id == Element::CO;
         if (captioned) {
-            EXPECT_EQ(windowText(control), spec.caption);
+            EXPECT_EQ(windowText(control), layout.caption);
         }
     }
 }

@@ -10,12 +10,12 @@ namespace {
 
 int twips(int value, int dpi) { return MulDiv(value, dpi, 1440); }
 
-RECT expectedRect(const ElementSpec& spec) {
+RECT expectedRect(const ElementSpec& layout) {
     HDC screen = GetDC(nullptr);
     const int dx = GetDeviceCaps(screen, LOGPIXELSX), dy = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    const int left = twips(spec.rect.left, dx), top = twips(spec.rect.top, dy);
-    return RECT{left, top, left + twips(spec.rect.width, dx), top + twips(spec.rect.height, dy)};
+    const int left = twips(layout.rect.left, dx), top = twips(layout.rect.top, dy);
+    return RECT{left, top, left + twips(layout.rect.width, dx), top + twips(layout.rect.height, dy)};
 }
 
 bool sameRect(const RECT& a, const RECT& b) {
@@ -34,23 +34,23 @@ bool Session::waitReady(std::chrono::milliseconds limit) {
 }
 
 HWND Session::find(Element element) const {
-    const ElementSpec& spec = specOf(element);
-    HWND parent = spec.parent == Element::frmTidewell ? main_ : find(spec.parent);
-    const RECT wanted = expectedRect(spec);
+    const ElementSpec& layout = specOf(element);
+    HWND parent = layout.parent == Element::frmTidewell ? main_ : find(layout.parent);
+    const RECT wanted = expectedRect(layout);
     // Elements that share a rectangle (the two panels) are told apart by
     // their stacking, which follows the layout table.
     int sameBefore = 0;
     for (const ElementSpec& other : elementsOf(Element::frmTidewell)) {
         if (other.id == element) break;
-        if (other.parent == spec.parent && other.rect == spec.rect) ++sameBefore;
+        if (other.parent == layout.parent && other.rect == layout.rect) ++sameBefore;
     }
     for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         // The status bar docks itself to the bottom edge whatever its rectangle.
-        const bool matches = spec.kind == Kind::StatusBar ? className(child) == "msctls_statusbar32"
+        const bool matches = layout.kind == Kind::StatusBar ? className(child) == "msctls_statusbar32"
                                                           : sameRect(rectInParent(child), wanted);
         if (matches && sameBefore-- == 0) return child;
     }
-    throw std::runtime_error("no control at the rectangle of " + std::string(spec.name));
+    throw std::runtime_error("no control at the rectangle of " + std::string(layout.name));
 }
 
 int Session::checkValue(Element box) const {
