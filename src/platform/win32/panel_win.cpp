@@ -7,6 +7,17 @@ constexpr wchar_t kPanelClass[] = L"TidewellPanel";
 
 }  // namespace
 
+void drawPicture(HDC dc, HBITMAP picture) {
+    if (picture == nullptr) return;
+    BITMAP bm;
+    GetObjectW(picture, sizeof bm, &bm);
+    HDC memory = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(memory, picture);
+    BitBlt(dc, 0, 0, bm.bmWidth, bm.bmHeight, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+}
+
 HWND PanelWindow::create(HWND parent, const RECT& rect, const std::wstring& caption, bool visible, int id) {
     registerClass(kPanelClass, nullptr);
     const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0);
@@ -45,14 +56,8 @@ void PanelWindow::paint(HDC dc) {
     FillRect(dc, &client, back);
     DeleteObject(back);
 
-    if (look_ == Look::Picture && picture_ != nullptr) {
-        BITMAP bm;
-        GetObjectW(picture_, sizeof bm, &bm);
-        HDC memory = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(memory, picture_);
-        BitBlt(dc, 0, 0, bm.bmWidth, bm.bmHeight, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, old);
-        DeleteDC(memory);
+    if (look_ == Look::Picture) {
+        drawPicture(dc, picture_);
         return;
     }
     if (look_ == Look::GroupFrame) {

@@ -9,6 +9,9 @@
 
 namespace tw::win {
 
+// Draws a picture at the top-left corner, at its own size.
+void drawPicture(HDC dc, HBITMAP picture);
+
 class PanelWindow final : public WindowBase {
 public:
     enum class Look { Picture, GroupFrame };

@@ -32,14 +32,7 @@ LRESULT StartWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_ERASEBKGND) return 1;
     if (message != WM_PAINT) return defaultProc(message, wParam, lParam);
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd(), &ps);
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(memory, picture_);
-    BITMAP bm;
-    GetObjectW(picture_, sizeof bm, &bm);
-    BitBlt(dc, 0, 0, bm.bmWidth, bm.bmHeight, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteDC(memory);
+    drawPicture(BeginPaint(hwnd(), &ps), picture_);
     EndPaint(hwnd(), &ps);
     return 0;
 }
