@@ -44,7 +44,12 @@ void frmTidewell::ReadBrowserPath() {
         content = fs_.readTextFile(path);
     } catch (const RuntimeError& e) {
         if (e.number() != err::FileNotFound) throw;
-        fs_.createEmptyFile(path);
+        try {
+            fs_.createEmptyFile(path);
+        } catch (const RuntimeError&) {
+            // A program folder that cannot be written: go on as with an empty
+            // file; the end of the run says that the settings were not saved.
+        }
     }
     try {
         BrowserPath = FieldReader(content).readText();
