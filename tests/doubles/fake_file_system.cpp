@@ -3,6 +3,8 @@
 #include "common/text.h"
 #include "platform/runtime_error.h"
 
+#include <algorithm>
+
 namespace tw::test {
 
 std::string FakeFileSystem::key(std::string_view path) {
@@ -53,8 +55,9 @@ std::vector<std::string> FakeFileSystem::filesIn(const std::string& directory) c
     return names;
 }
 
-void FakeFileSystem::failIfAsked(const std::string& what) {
-    const auto it = failures.find(what);
+void FakeFileSystem::failIfAsked(const std::string& what, const std::string& path) {
+    auto it = failures.find(what);
+    if (it == failures.end() && !path.empty()) it = failures.find(what + " " + parentOf(path));
     if (it != failures.end()) throw RuntimeError(it->second, "simulated failure");
 }
 
@@ -73,7 +76,7 @@ std::string FakeFileSystem::readTextFile(std::string_view path) {
 
 void FakeFileSystem::replaceTextFile(std::string_view path, std::string_view utf8) {
     const std::string p(path);
-    failIfAsked("write");
+    failIfAsked("write", p);
     requireParent(p);
     log.push_back("write " + p);
     File& f = files_[key(p)].second;
@@ -84,7 +87,7 @@ void FakeFileSystem::replaceTextFile(std::string_view path, std::string_view utf
 
 void FakeFileSystem::createEmptyFile(std::string_view path) {
     const std::string p(path);
-    failIfAsked("create");
+    failIfAsked("create", p);
     requireParent(p);
     if (directoryExists(p)) throw RuntimeError(err::PathFileAccessError);
     log.push_back("create " + p);
@@ -125,6 +128,8 @@ std::vector<std::string> FakeFileSystem::listFiles(std::string_view directory) {
     std::vector<std::string> names;
     for (const std::string& n : filesIn(d))
         if (!files_.at(key(key(d) + (key(d).back() == '\\' ? "" : "\\") + n)).second.hidden) names.push_back(n);
+    // Against the sorted order, so that the order a test sees comes from the file list.
+    std::reverse(names.begin(), names.end());
     return names;
 }
 

@@ -43,7 +43,8 @@ public:
     std::vector<std::string> listFiles(std::string_view directory) override;
     std::vector<std::string> listDirectories(std::string_view directory) override;
 
-    // Fails the next operations of a kind with a number: "write", "create", "delete", "length", "list".
+    // Fails the next operations of a kind with a number: "write", "create", "delete", "length", "list";
+    // "write C:\PROGRAM" and "create C:\PROGRAM" fail only for files in that folder.
     std::map<std::string, int> failures;
     // Runs before each length query: lets a test delete files mid-inventory.
     std::function<void(const std::string&)> beforeLength;
@@ -53,7 +54,7 @@ public:
 private:
     static std::string key(std::string_view path);
     static std::string parentOf(const std::string& path);
-    void failIfAsked(const std::string& what);
+    void failIfAsked(const std::string& what, const std::string& path = {});
     void requireParent(const std::string& path) const;
 
     std::map<std::string, std::string> directories_;  // key -> name as created

@@ -11,12 +11,17 @@
 
 #include <algorithm>
 #include <functional>
-#include <initializer_list>
-#include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
 namespace tw::test {
+
+using Strings = std::vector<std::string>;
+using Names = std::set<std::string>;
+
+inline const std::string kBrowser = "C:\\NS\\netscape.exe";
+inline const std::string kCache = "C:\\NETSCAPE\\CACHE";
 
 // Lets a test look at the rest of the program at the moment a box is up.
 class ObservedDialogs : public FakeDialogs {
@@ -51,10 +56,8 @@ struct MainFormHarness {
         screen.onUnload = [this](Element) { form.Unload(); };
     }
 
-    std::string programFile(std::string_view name) const { return fs.programDir + "\\" + std::string(name); }
-    std::string userIniPath() const { return programFile("user.ini"); }
-    std::string tidewIniPath() const { return programFile("tidew.ini"); }
-
+    std::string userIniPath() const { return fs.programDir + "\\user.ini"; }
+    std::string tidewIniPath() const { return fs.programDir + "\\tidew.ini"; }
     void writeUserIni(std::string content) { fs.addFile(userIniPath(), std::move(content)); }
     void writeTidewIni(std::string content) { fs.addFile(tidewIniPath(), std::move(content)); }
     // The usual settings: a browser and a directory with its three switch values.
@@ -63,40 +66,57 @@ struct MainFormHarness {
         writeUserIni(browser + "\r\n");
         writeTidewIni(directory + "\r\n" + images + "\r\n" + html + "\r\n" + unknown + "\r\n");
     }
-    void addCache(const std::string& directory, std::initializer_list<const char*> names) {
+    void addCache(const std::string& directory, const Strings& names) {
         fs.addDirectory(directory);
-        for (const char* name : names) fs.addFile(directory + "\\" + name, std::string(10, 'x'));
+        for (const std::string& name : names) fs.addFile(directory + "\\" + name, std::string(10, 'x'));
+    }
+    Names filesIn(const std::string& directory) const {
+        const Strings names = fs.filesIn(directory);
+        return {names.begin(), names.end()};
     }
 
     void load() { form.Load(); }
+    // Forgets what happened so far, so that a test sees only its own steps.
+    void forget() {
+        dialogs.boxes.clear();
+        fs.log.clear();
+        screen.calls.clear();
+    }
 
     std::string content(const std::string& path) { return fs.file(path).content; }
     std::string text(Element e) const { return screen.text(e); }
     std::string caption() const { return screen.text(Element::frmTidewell); }
+    bool visible(Element e) const { return screen.visible(e); }
 
-    std::vector<FakeDialogs::Box> boxesCaptioned(std::string_view caption) const {
-        std::vector<FakeDialogs::Box> found;
+    // The boxes shown so far, each as "caption|flags|text".
+    Strings boxes() const {
+        Strings shown;
         for (const auto& box : dialogs.boxes)
-            if (box.caption == caption) found.push_back(box);
+            shown.push_back(box.caption + "|" + std::to_string(box.flags) + "|" + box.text);
+        return shown;
+    }
+    Strings boxCaptions() const {
+        Strings shown;
+        for (const auto& box : dialogs.boxes) shown.push_back(box.caption);
+        return shown;
+    }
+    // The processes started, each as "command line|application|show style".
+    Strings started() const {
+        Strings found;
+        for (const auto& p : procs.starts)
+            found.push_back(p.commandLine + "|" + p.application + "|" + std::to_string(p.showStyle));
         return found;
     }
-    // The settings writes, in order, as "write <path>".
-    std::vector<std::string> writes() const {
-        std::vector<std::string> found;
-        std::copy_if(fs.log.begin(), fs.log.end(), std::back_inserter(found),
-                     [](const std::string& entry) { return entry.rfind("write ", 0) == 0; });
+    // The file system's log entries of one kind ("write ", "create ", ...), in order.
+    Strings logged(std::string_view kind) const {
+        Strings found;
+        for (const std::string& entry : fs.log)
+            if (entry.rfind(kind, 0) == 0) found.push_back(entry);
         return found;
     }
-    bool touched(const std::string& path) const {
-        return std::any_of(fs.log.begin(), fs.log.end(), [&](const std::string& entry) {
-            return entry == "write " + path || entry == "create " + path;
-        });
-    }
+    Strings writes() const { return logged("write "); }
 };
 
 class MainFormTest : public ::testing::Test, public MainFormHarness {};
-
-template <typename Param>
-class MainFormTestWithParam : public ::testing::TestWithParam<Param>, public MainFormHarness {};
 
 }  // namespace tw::test

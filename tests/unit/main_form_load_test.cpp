@@ -1,296 +1,107 @@
 #include "main_form_fixture.h"
 
-#include <tuple>
+#include "ui/messages.h"
 
 namespace tw::test {
 namespace {
 
-constexpr const char* kBrowser = "C:\\NS\\netscape.exe";
-constexpr const char* kCache = "C:\\NETSCAPE\\CACHE";
-
-const Element kCountFields[] = {Element::TotalCount, Element::CacheSize, Element::CacheUnit,
-                                Element::ImageCount, Element::HTMLCount, Element::XCount};
-
 class MainFormLoad : public MainFormTest {
 protected:
     MainFormLoad() { addCache(kCache, {"a.jpg", "b.gif", "c.htm", "d.txt"}); }
-
-    void expectCountsEmpty() {
-        for (Element field : kCountFields) EXPECT_EQ(text(field), "") << FakeScreen::name(field);
-    }
-    void expectInventoryOf(const char* total, const char* images, const char* html, const char* unknown) {
-        EXPECT_EQ(text(Element::TotalCount), total);
-        EXPECT_EQ(text(Element::ImageCount), images);
-        EXPECT_EQ(text(Element::HTMLCount), html);
-        EXPECT_EQ(text(Element::XCount), unknown);
-    }
 };
 
-struct Situation {
-    const char* name;
-    bool browserStored;
-    bool directoryExists;
-    bool manualShown;
-    bool browserShown;
-    const char* caption;
-    const char* savedCaption;
-};
-void PrintTo(const Situation& c, std::ostream* os) { *os << c.name; }
+const std::string kBrowserLine = kBrowser + "\r\nextra line\r\n";
+const std::string kTidew = kCache + "\r\n1\r\n1\r\n0\r\nextra line\r\n";
+const std::string kGone = "C:\\GONE\r\n1\r\n1\r\n0\r\n";
+const std::string kErr62 = "Tidewell 32|48|Err:62";
+const std::string kGoneBox = "Invalid Path Specified|48|" + messageText(Message::InvalidPathSpecified, {"C:\\GONE"});
 
-class StartUpSituation : public MainFormTestWithParam<Situation> {};
-
-TEST_P(StartUpSituation, OpensThePanelsWithTheirCaption) {
-    const Situation& s = GetParam();
-    addCache(kCache, {"a.jpg"});
-    writeSettings(s.browserStored ? kBrowser : "", s.directoryExists ? kCache : "C:\\MISSING");
-    load();
-
-    EXPECT_EQ(screen.visible(Element::Manual), s.manualShown);
-    EXPECT_EQ(screen.visible(Element::NewBrowser), s.browserShown);
-    EXPECT_EQ(caption(), s.caption);
-    EXPECT_EQ(form.SavedCaption, s.savedCaption);
-    EXPECT_EQ(form.BrowserPath, s.browserStored ? kBrowser : "");
-    EXPECT_EQ(text(Element::Browser), s.browserStored ? kBrowser : "");
-    EXPECT_EQ(form.CacheDirOK, s.directoryExists ? 1 : 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, StartUpSituation,
-    ::testing::Values(
-        Situation{"BrowserAndDirectory", true, true, false, false, "Tidewell 32", ""},
-        Situation{"NoBrowser", false, true, false, true, "Tidewell 32 - Select a Browser", ""},
-        Situation{"DirectoryRejected", true, false, true, false, "Tidewell 32 - Manual Configuration", "Tidewell 32"},
-        Situation{"NeitherAccepted", false, false, true, true,
-                  "Tidewell 32 - Select a Browser - Manual Configuration", "Tidewell 32 - Select a Browser"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(MainFormLoad, MissingUserIniIsCreatedEmptyAndTheBrowserPanelOpens) {
-    writeTidewIni(std::string(kCache) + "\r\n1\r\n1\r\n0\r\n");
-    load();
-
-    ASSERT_TRUE(fs.exists(userIniPath()));
-    EXPECT_EQ(content(userIniPath()), "");
-    EXPECT_TRUE(screen.visible(Element::NewBrowser));
-    EXPECT_EQ(caption(), "Tidewell 32 - Select a Browser");
-    EXPECT_TRUE(dialogs.boxes.empty());
-    // The preparation goes on to the inventory.
-    expectInventoryOf("4", "2", "1", "1");
-}
-
-TEST_F(MainFormLoad, EmptyUserIniIsLeftAsItIs) {
-    for (const char* empty : {"", "\r\n", "\"\"\r\n", "   \r\n\r\n"}) {
+// What the settings files (nullptr: none) make of the window. Load never
+// writes a settings file, and creates only a missing "user.ini".
+TEST(MainFormStartUp, OpensThePanelsAndShowsTheBoxesTheSettingsCallFor) {
+    const std::string select = "Tidewell 32 - Select a Browser", manual = "Tidewell 32 - Manual Configuration";
+    struct Case {
+        const char* what;
+        const char* userIni;
+        const char* tidewIni;
+        bool manualShown, browserShown;
+        std::string caption, savedCaption;
+        Strings boxes;
+        bool counted;
+        bool probeFails = false;  // a directory that cannot be written
+    };
+    const Case cases[] = {
+        {"usual", kBrowserLine.c_str(), kTidew.c_str(), false, false, "Tidewell 32", "", {}, true},
+        {"user.ini missing", nullptr, kTidew.c_str(), false, true, select, "", {}, true},
+        {"user.ini empty", "", kTidew.c_str(), false, true, select, "", {}, true},
+        {"user.ini of quotes", "\"\"\r\n", kTidew.c_str(), false, true, select, "", {}, true},
+        {"user.ini of blanks", "   \r\n\r\n", kTidew.c_str(), false, true, select, "", {}, true},
+        {"tidew.ini missing", kBrowserLine.c_str(), nullptr, true, false, manual, "Tidewell 32", {}, false},
+        {"tidew.ini empty", kBrowserLine.c_str(), "", false, false, "Tidewell 32", "", {kErr62}, false},
+        {"three lines", kBrowserLine.c_str(), "C:\\NETSCAPE\\CACHE\r\n1\r\n1\r\n", false, false, "Tidewell 32", "",
+         {kErr62}, false},
+        {"directory missing", kBrowserLine.c_str(), kGone.c_str(), true, false, manual, "Tidewell 32", {kGoneBox},
+         false},
+        {"directory not writable", kBrowserLine.c_str(), kTidew.c_str(), true, false, manual, "Tidewell 32",
+         {"Tidewell 32|0|PROGRAM ERR: 75"}, true, true},
+        {"neither accepted", "", kGone.c_str(), true, true, select + " - Manual Configuration", select, {kGoneBox},
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         MainFormHarness h;
-        h.addCache(kCache, {"a.jpg"});
-        h.writeSettings("", kCache);
-        h.writeUserIni(empty);
+        h.addCache(kCache, {"a.jpg", "b.gif", "c.htm", "d.txt"});
+        if (c.userIni) h.writeUserIni(c.userIni);
+        if (c.tidewIni) h.writeTidewIni(c.tidewIni);
+        if (c.probeFails) h.fs.failures["create"] = 75;
         h.load();
-        EXPECT_EQ(h.content(h.userIniPath()), empty);
-        EXPECT_FALSE(h.touched(h.userIniPath()));
-        EXPECT_TRUE(h.screen.visible(Element::NewBrowser));
-        EXPECT_EQ(h.caption(), "Tidewell 32 - Select a Browser");
+        EXPECT_EQ(h.visible(Element::Manual), c.manualShown);
+        EXPECT_EQ(h.visible(Element::NewBrowser), c.browserShown);
+        EXPECT_EQ(h.caption(), c.caption);
+        EXPECT_EQ(h.form.SavedCaption, c.savedCaption);
+        EXPECT_EQ(h.boxes(), c.boxes);
+        EXPECT_EQ(h.text(Element::TotalCount), c.counted ? "4" : "");
+        EXPECT_EQ(h.form.BrowserPath, c.browserShown ? "" : kBrowser);
+        EXPECT_EQ(h.content(h.userIniPath()), c.userIni ? c.userIni : "");
+        EXPECT_EQ(h.writes(), Strings{});
+        EXPECT_EQ(h.logged("create " + h.fs.programDir), c.userIni ? Strings{} : Strings{"create " + h.userIniPath()});
+        EXPECT_EQ(h.fs.exists(h.tidewIniPath()) ? h.content(h.tidewIniPath()) : "none",
+                  c.tidewIni ? c.tidewIni : "none");
+        EXPECT_TRUE(c.boxes != Strings{kErr62} || h.text(Element::CacheDir).empty());
     }
-}
-
-struct TidewFailure {
-    const char* name;
-    std::function<void(MainFormHarness&)> arrange;
-};
-void PrintTo(const TidewFailure& c, std::ostream* os) { *os << c.name; }
-
-class UserIniSurvives : public MainFormTestWithParam<TidewFailure> {};
-
-TEST_P(UserIniSurvives, FailuresOfTheProgramSettingsOrTheCache) {
-    const std::string stored = std::string(kBrowser) + "\r\nextra line\r\n";
-    writeUserIni(stored);
-    addCache(kCache, {"a.jpg", "b.htm"});
-    GetParam().arrange(*this);
-    load();
-
-    EXPECT_EQ(content(userIniPath()), stored);
-    EXPECT_FALSE(touched(userIniPath()));
-    EXPECT_EQ(form.BrowserPath, kBrowser);
-    EXPECT_FALSE(screen.visible(Element::NewBrowser));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, UserIniSurvives,
-    ::testing::Values(TidewFailure{"TidewIniMissing", [](MainFormHarness&) {}},
-                      TidewFailure{"TooFewValues", [](MainFormHarness& h) { h.writeTidewIni("C:\\X\r\n1\r\n"); }},
-                      TidewFailure{"EmptyTidewIni", [](MainFormHarness& h) { h.writeTidewIni(""); }},
-                      TidewFailure{"DirectoryMissing",
-                                   [](MainFormHarness& h) { h.writeTidewIni("C:\\GONE\r\n1\r\n1\r\n0\r\n"); }},
-                      TidewFailure{"SwitchValueBad",
-                                   [](MainFormHarness& h) {
-                                       h.writeTidewIni(std::string(kCache) + "\r\nQ\r\n1\r\n0\r\n");
-                                   }},
-                      TidewFailure{"CacheFileVanishes",
-                                   [](MainFormHarness& h) {
-                                       h.writeTidewIni(std::string(kCache) + "\r\n1\r\n1\r\n0\r\n");
-                                       h.fs.beforeLength = [&h](const std::string& p) { h.fs.deleteFile(p); };
-                                   }}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(MainFormLoad, LowerCaseDirectoryWithTrailingBackslash) {
-    std::vector<std::string> measured;
-    fs.beforeLength = [&](const std::string& p) { measured.push_back(p); };
-    writeSettings(kBrowser, "c:\\netscape\\cache\\");
-    load();
-
-    EXPECT_EQ(text(Element::CacheDir), "C:\\NETSCAPE\\CACHE");
-    EXPECT_EQ(form.File1().path(), "C:\\NETSCAPE\\CACHE");
-    const std::vector<std::string> expected = {"C:\\NETSCAPE\\CACHE\\a.jpg", "C:\\NETSCAPE\\CACHE\\b.gif",
-                                               "C:\\NETSCAPE\\CACHE\\c.htm", "C:\\NETSCAPE\\CACHE\\d.txt"};
-    EXPECT_EQ(measured, expected);
-    expectInventoryOf("4", "2", "1", "1");
-    EXPECT_EQ(text(Element::CacheSize), "40");
-    EXPECT_EQ(text(Element::CacheUnit), "Bytes");
-    EXPECT_FALSE(screen.visible(Element::Manual));
-    EXPECT_TRUE(dialogs.boxes.empty());
-}
-
-TEST_F(MainFormLoad, DriveRootIsShownBareAndListedWithItsBackslash) {
-    fs.addFile("C:\\root.gif", "12345");
-    std::vector<std::string> measured;
-    fs.beforeLength = [&](const std::string& p) { measured.push_back(p); };
-    writeSettings(kBrowser, "c:\\");
-    load();
-
-    EXPECT_EQ(text(Element::CacheDir), "C:");
-    EXPECT_EQ(form.File1().path(), "C:\\");
-    EXPECT_EQ(measured, std::vector<std::string>{"C:\\root.gif"});
-    expectInventoryOf("1", "1", "0", "0");
-    EXPECT_FALSE(fs.exists("C:\\test.xxx"));
-}
-
-TEST_F(MainFormLoad, DirectoryThatDoesNotExist) {
-    writeSettings(kBrowser, "c:\\nowhere\\cache\\", "0", "0", "1");
-    load();
-
-    ASSERT_EQ(dialogs.boxes.size(), 1u);
-    EXPECT_EQ(dialogs.boxes[0].caption, "Invalid Path Specified");
-    EXPECT_EQ(dialogs.boxes[0].text,
-              "The Path: C:\\NOWHERE\\CACHE is not valid!\r\nEnter a proper path or click Find to search File System.");
-    EXPECT_EQ(dialogs.boxes[0].flags, 48);
-
-    EXPECT_TRUE(screen.visible(Element::Manual));
-    EXPECT_EQ(caption(), "Tidewell 32 - Manual Configuration");
-    EXPECT_EQ(text(Element::CacheDir), "C:\\NOWHERE\\CACHE");
-    EXPECT_EQ(text(Element::ManualCache), "");
-    expectCountsEmpty();
-    // The stored switches are never applied.
-    EXPECT_EQ(screen.checkValue(Element::AO), 1);
-    EXPECT_EQ(text(Element::AO), "Clean");
-    EXPECT_EQ(screen.checkValue(Element::BO), 1);
-    EXPECT_EQ(text(Element::BO), "Clean");
-    EXPECT_EQ(screen.checkValue(Element::CO), 0);
-}
-
-TEST_F(MainFormLoad, StoredSwitchesZeroOneZero) {
-    writeSettings(kBrowser, kCache, "0", "1", "0");
-    load();
-
-    EXPECT_EQ(screen.checkValue(Element::AO), 0);
-    EXPECT_EQ(text(Element::AO), "Preserve");
-    EXPECT_EQ(screen.at(Element::AO).colour, colour::Preserve);
-    EXPECT_EQ(screen.checkValue(Element::BO), 1);
-    EXPECT_EQ(text(Element::BO), "Clean");
-    EXPECT_EQ(screen.at(Element::BO).colour, colour::Clean);
-    EXPECT_TRUE(dialogs.boxes.empty());
-    expectInventoryOf("4", "2", "1", "1");
-}
-
-TEST_F(MainFormLoad, StoredUnknownTypesOneShowsTheMessageOnce) {
-    writeSettings(kBrowser, kCache, "1", "1", "1");
-    load();
-
-    ASSERT_EQ(dialogs.boxes.size(), 1u);
-    EXPECT_EQ(dialogs.boxes[0].caption, "Unknown File Types");
-    EXPECT_EQ(screen.checkValue(Element::CO), 1);
-    EXPECT_EQ(text(Element::CO), "Preserve");
-    expectInventoryOf("4", "2", "1", "1");
-}
-
-TEST_F(MainFormLoad, StoredGrayedSwitchShowsPreserve) {
-    writeSettings(kBrowser, kCache, "2", "1", "0");
-    load();
-    EXPECT_EQ(screen.checkValue(Element::AO), 2);
-    EXPECT_EQ(text(Element::AO), "Preserve");
-    EXPECT_EQ(screen.at(Element::AO).colour, colour::Preserve);
-    expectInventoryOf("4", "2", "1", "1");
 }
 
 // A switch value that is no number or no valid box value stops the
 // preparation there: earlier switches are applied, the rest and the
 // inventory are not.
-class BadSwitchValue : public MainFormTestWithParam<std::tuple<int, const char*>> {};
-
-TEST_P(BadSwitchValue, EndsThePreparationQuietlyAtThatSwitch) {
-    const auto [position, bad] = GetParam();
-    std::string values[] = {"0", "0", "1"};
-    values[position] = bad;
-    addCache(kCache, {"a.jpg"});
-    writeSettings(kBrowser, kCache, values[0], values[1], values[2]);
-    load();
-
-    EXPECT_TRUE(dialogs.boxes.empty());
-    EXPECT_EQ(screen.checkValue(Element::AO), position > 0 ? 0 : 1);
-    EXPECT_EQ(text(Element::AO), position > 0 ? "Preserve" : "Clean");
-    EXPECT_EQ(screen.checkValue(Element::BO), position > 1 ? 0 : 1);
-    EXPECT_EQ(screen.checkValue(Element::CO), 0);
-    for (Element field : kCountFields) EXPECT_EQ(text(field), "") << FakeScreen::name(field);
-    EXPECT_FALSE(screen.visible(Element::Manual));
-    EXPECT_EQ(caption(), "Tidewell 32");
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, BadSwitchValue,
-                         ::testing::Combine(::testing::Values(0, 1, 2),
-                                            ::testing::Values("7", "-1", "A", "70000", "1.5.2")));
-
-TEST_F(MainFormLoad, ADirectoryThatCannotBeWrittenOpensThePanelAndStillTakesTheInventory) {
-    writeSettings(kBrowser, kCache, "0", "1", "0");
-    fs.failures["create"] = 75;
-    load();
-
-    ASSERT_EQ(dialogs.boxes.size(), 1u);
-    EXPECT_EQ(dialogs.boxes[0].text, "PROGRAM ERR: 75");
-    EXPECT_TRUE(screen.visible(Element::Manual));
-    EXPECT_EQ(caption(), "Tidewell 32 - Manual Configuration");
-    EXPECT_EQ(text(Element::CacheDir), kCache);
-    EXPECT_EQ(screen.checkValue(Element::AO), 0);
-    expectInventoryOf("4", "2", "1", "1");
-}
-
-TEST_F(MainFormLoad, FewerThanFourValuesShowsErr62) {
-    for (const char* stored : {"C:\\NETSCAPE\\CACHE\r\n1\r\n1\r\n", "C:\\NETSCAPE\\CACHE,1,1", ""}) {
+TEST_F(MainFormLoad, StoredSwitchesAreAppliedUntilABadValueEndsThePreparationQuietly) {
+    struct Case {
+        Strings stored;
+        std::vector<int> values;  // of AO, BO, CO
+        Strings boxes;
+    };
+    std::vector<Case> cases = {{{"0", "1", "0"}, {0, 1, 0}, {}}, {{"2", "1", "1"}, {2, 1, 1}, {"Unknown File Types"}}};
+    for (int position = 0; position < 3; ++position) {
+        for (const char* bad : {"7", "-1", "A", "70000", "1.5.2"}) {
+            Strings stored = {"0", "0", "1"};
+            stored[static_cast<std::size_t>(position)] = bad;
+            cases.push_back({stored, {position > 0 ? 0 : 1, position > 1 ? 0 : 1, 0}, {}});
+        }
+    }
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(c.stored[0] + "," + c.stored[1] + "," + c.stored[2]);
         MainFormHarness h;
         h.addCache(kCache, {"a.jpg"});
-        h.writeSettings(kBrowser, kCache);
-        h.writeTidewIni(stored);
+        h.writeSettings(kBrowser, kCache, c.stored[0], c.stored[1], c.stored[2]);
         h.load();
-
-        ASSERT_EQ(h.dialogs.boxes.size(), 1u) << stored;
-        EXPECT_EQ(h.dialogs.boxes[0].caption, "Tidewell 32");
-        EXPECT_EQ(h.dialogs.boxes[0].text, "Err:62");
-        EXPECT_EQ(h.dialogs.boxes[0].flags, 48);
-        EXPECT_EQ(h.text(Element::CacheDir), "");
-        EXPECT_FALSE(h.screen.visible(Element::Manual));
-        EXPECT_EQ(h.content(h.tidewIniPath()), stored);
+        EXPECT_EQ(h.boxCaptions(), c.boxes);
+        EXPECT_EQ(std::vector<int>({h.screen.checkValue(Element::AO), h.screen.checkValue(Element::BO),
+                                    h.screen.checkValue(Element::CO)}),
+                  c.values);
+        EXPECT_EQ(h.text(Element::TotalCount), i < 2 ? "1" : "");  // only valid values reach the inventory
+        EXPECT_EQ(h.caption(), "Tidewell 32");
     }
-}
-
-TEST_F(MainFormLoad, CacheFileVanishingWhileMeasuredShowsErr53) {
-    writeSettings(kBrowser, kCache);
-    fs.beforeLength = [this](const std::string& p) {
-        if (p.ends_with("c.htm")) fs.deleteFile(p);
-    };
-    load();
-
-    ASSERT_EQ(dialogs.boxes.size(), 1u);
-    EXPECT_EQ(dialogs.boxes[0].caption, "Tidewell 32");
-    EXPECT_EQ(dialogs.boxes[0].text, "Err:53");
-    EXPECT_EQ(dialogs.boxes[0].flags, 48);
-    expectCountsEmpty();
-    EXPECT_FALSE(screen.visible(Element::Manual));
 }
 
 TEST_F(MainFormLoad, ListingFailuresOpenThePanelOnlyForAMissingPath) {
@@ -300,36 +111,30 @@ TEST_F(MainFormLoad, ListingFailuresOpenThePanelOnlyForAMissingPath) {
         h.writeSettings(kBrowser, kCache, "0", "1", "0");
         h.fs.failures["list"] = number;
         h.load();
-
-        SCOPED_TRACE(number);
+        EXPECT_EQ(h.caption(), opens ? "Tidewell 32 - Manual Configuration" : "Tidewell 32") << number;
+        EXPECT_EQ(h.visible(Element::Manual), opens) << number;
+        EXPECT_EQ(Strings({h.text(Element::CacheDir), h.text(Element::AO), h.text(Element::TotalCount)}),
+                  Strings({kCache, "Clean", ""}));
         EXPECT_TRUE(h.dialogs.boxes.empty());
-        EXPECT_EQ(h.screen.visible(Element::Manual), opens);
-        EXPECT_EQ(h.caption(), opens ? "Tidewell 32 - Manual Configuration" : "Tidewell 32");
-        EXPECT_EQ(h.text(Element::CacheDir), kCache);
-        EXPECT_EQ(h.screen.checkValue(Element::AO), 1);
-        EXPECT_EQ(h.text(Element::TotalCount), "");
     }
 }
 
-TEST_F(MainFormLoad, MissingTidewIniOpensTheManualPanelWithoutABox) {
-    writeUserIni(std::string(kBrowser) + "\r\n");
+TEST_F(MainFormLoad, AProgramFolderThatCannotBeWrittenStillShowsTheCacheAndTellsAtTheEnd) {
+    writeTidewIni(kTidew);
+    fs.failures["create " + fs.programDir] = 75;
+    fs.failures["write " + fs.programDir] = 75;
     load();
-
+    EXPECT_TRUE(visible(Element::NewBrowser));
+    EXPECT_EQ(text(Element::TotalCount), "4");
     EXPECT_TRUE(dialogs.boxes.empty());
-    EXPECT_TRUE(screen.visible(Element::Manual));
-    EXPECT_EQ(caption(), "Tidewell 32 - Manual Configuration");
-    EXPECT_EQ(text(Element::CacheDir), "");
-    EXPECT_FALSE(fs.exists(tidewIniPath()));
-    expectCountsEmpty();
-}
 
-TEST_F(MainFormLoad, SettingsComeFromTheProgramDirectory) {
-    writeSettings(kBrowser, kCache);
-    load();
-    EXPECT_EQ(form.AppDir, "C:\\PROGRAM\\");
-    EXPECT_EQ(form.LineBreak, "\r\n");
-    EXPECT_EQ(form.Dir1().path(), "C:\\PROGRAM");
-    EXPECT_EQ(text(Element::ManualCache), "C:\\PROGRAM");
+    form.Click(Element::cmdExit);
+    Strings expected;  // one per settings file, not repeated by the nested end
+    for (const std::string& file : {tidewIniPath(), userIniPath()})
+        expected.push_back("Tidewell 32|48|" + messageText(Message::SettingsNotSaved, {file, "simulated failure"}));
+    EXPECT_EQ(boxes(), expected);
+    EXPECT_TRUE(screen.ended);
+    EXPECT_EQ(filesIn(kCache), (Names{"a.jpg", "b.gif", "c.htm", "d.txt"}));
 }
 
 }  // namespace
