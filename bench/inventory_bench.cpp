@@ -28,7 +28,7 @@ using namespace tw;
 
 namespace {
 
-constexpr int kRounds = 4;
+constexpr int kRounds = 5;
 
 class QuietDialogs final : public Dialogs {
 public:
