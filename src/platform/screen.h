@@ -39,8 +39,10 @@ public:
 
     virtual void showDirectories(Element list, const std::vector<DirectoryEntry>& entries) = 0;
 
-    // Outer position and size of a form, in twips. Sizing throws
-    // RuntimeError(err::CannotSizeMinimised) while the form is minimised.
+    // Outer position and size of a form, in twips. The size is meant with the
+    // frame the layout was drawn for (kDesignFrame*Twips); the platform keeps
+    // the client area that leaves and adds its own frame and menu bar. Sizing
+    // throws RuntimeError(err::CannotSizeMinimised) while the form is minimised.
     virtual void setFormLeft(Element form, int twips) = 0;
     virtual void setFormTop(Element form, int twips) = 0;
     virtual void setFormOuterSize(Element form, int widthTwips, int heightTwips) = 0;
