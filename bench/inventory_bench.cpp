@@ -212,7 +212,8 @@ int wmain(int argc, wchar_t** argv) {
                 recreateCleanable(cache, kinds);
             }
         }
-        if (form.TotalFiles != count) std::printf("warning: the inventory counted %d files\n", form.TotalFiles);
+        if (screen.text(Element::TotalCount) != std::to_string(count))
+            std::printf("warning: the inventory counted %s files\n", screen.text(Element::TotalCount).c_str());
         const double inventory = median(ours), inventoryRaw = median(raw);
         const double clean = median(oursClean), cleanRaw = median(rawCleanTimes);
         inventoryRatio = inventory / inventoryRaw;

@@ -601,18 +601,41 @@ def make_icon(sizes=(32, 16)):
 
 
 # ---------------------------------------------------------------------------
-# BMP writer (8 bpp, BI_RGB, bottom-up)
+# BMP writer (8 bpp, BI_RLE8, bottom-up): the pictures are mostly flat
+# colour, and run-length coding keeps the program a third smaller.
 # ---------------------------------------------------------------------------
 
+def rle8_row(row):
+    out = bytearray()
+    i, n = 0, len(row)
+    while i < n:
+        run = 1
+        while i + run < n and run < 255 and row[i + run] == row[i]:
+            run += 1
+        if run >= 2:
+            out += bytes([run, row[i]])
+            i += run
+            continue
+        # Absolute mode for three or more pixels that do not repeat.
+        end = i
+        while end < n and end - i < 255 and not (end + 1 < n and row[end + 1] == row[end]):
+            end += 1
+        if end - i >= 3:
+            out += bytes([0, end - i]) + bytes(row[i:end]) + bytes((end - i) % 2)
+            i = end
+        else:
+            out += bytes([1, row[i]])
+            i += 1
+    return bytes(out) + b"\x00\x00"
+
+
 def bmp8(cv, palette):
-    row = (cv.width + 3) & ~3
-    pad = bytes(row - cv.width)
-    data = b"".join(bytes(cv.pixels[y * cv.width:(y + 1) * cv.width]) + pad
-                    for y in reversed(range(cv.height)))
+    data = b"".join(rle8_row(cv.pixels[y * cv.width:(y + 1) * cv.width])
+                    for y in reversed(range(cv.height))) + b"\x00\x01"
     colours = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in palette)
     offset = 14 + 40 + len(colours)
     file_header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
-    info = struct.pack("<IiiHHIIiiII", 40, cv.width, cv.height, 1, 8, 0,
+    info = struct.pack("<IiiHHIIiiII", 40, cv.width, cv.height, 1, 8, 1,
                        len(data), 2835, 2835, 256, 0)
     return file_header + info + colours + data
 

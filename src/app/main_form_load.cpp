@@ -12,7 +12,7 @@
 
 namespace tw {
 
-void frmTidewell::Load() {
+void frmTidewell::LoadReaction() {
     try {
         LineBreak = "\r\n";
         AppDir = fs_.programDirectory() + "\\";
@@ -82,7 +82,7 @@ void frmTidewell::FirstThing() {
 
         screen_.setText(Element::CacheDir, upperCase(value1));
         const std::string shown = screen_.text(Element::CacheDir);
-        file1_.setPath(endsWith(shown, ":") ? shown + "\\" : shown);
+        File1.setPath(endsWith(shown, ":") ? shown + "\\" : shown);
         const std::string fileboxpath = endsWith(value1, "\\") ? value1 : value1 + "\\";
 
         SetSwitch(Element::AO, images.toInt16());

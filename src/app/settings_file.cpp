@@ -109,17 +109,8 @@ GeneralValue GeneralValue::fromField(std::string_view field, bool quoted) {
     }
     if (field.empty()) return v;
     if (const auto number = parseNumber(field)) {
+        v.kind_ = Kind::Number;
         v.number_ = *number;
-        const bool radixForm = field.find('&') != std::string_view::npos;
-        const bool fractionForm = !radixForm && field.find_first_of(".eEdD") != std::string_view::npos;
-        if (fractionForm)
-            v.kind_ = Kind::Double;
-        else if (*number >= -32768 && *number <= 32767)
-            v.kind_ = Kind::Integer;
-        else if (*number >= -2147483648.0 && *number <= 2147483647.0)
-            v.kind_ = Kind::Long;
-        else
-            v.kind_ = Kind::Double;
         v.text_ = numberText(*number);
         return v;
     }

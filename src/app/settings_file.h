@@ -8,11 +8,10 @@
 
 namespace tw {
 
-// A value read by a sequential read: empty, text, or a number of the
-// smallest type that holds it (16-bit integer, 32-bit integer or double).
+// A value read by a sequential read: empty, text, or a number.
 class GeneralValue {
 public:
-    enum class Kind { Empty, Text, Integer, Long, Double };
+    enum class Kind { Empty, Text, Number };
 
     // `quoted` fields are always text; others are numbers when they read as one.
     static GeneralValue fromField(std::string_view field, bool quoted);

@@ -18,8 +18,7 @@ public:
     void setPath(std::string_view directory);
 
     const std::string& path() const { return path_; }
-    std::size_t count() const { return items_.size(); }
-    const std::string& item(std::size_t index) const { return items_[index]; }
+    const std::vector<std::string>& items() const { return items_; }
 
 private:
     FileSystem& fs_;

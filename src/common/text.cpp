@@ -55,4 +55,17 @@ bool endsWith(std::string_view text, std::string_view tail) {
     return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
 }
 
+long long leadingNumber(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        if (value > 1'000'000'000'000LL) break;  // far beyond any count; stop before overflow
+        value = value * 10 + (text[i] - '0');
+    }
+    return negative ? -value : value;
+}
+
 }  // namespace tw

@@ -19,4 +19,8 @@ bool lessIgnoringCase(std::string_view a, std::string_view b);
 
 bool endsWith(std::string_view text, std::string_view tail);
 
+// The decimal number at the start of a text, leading blanks skipped; 0 when
+// the text does not start with a number.
+long long leadingNumber(std::string_view text);
+
 }  // namespace tw

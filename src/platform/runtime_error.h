@@ -9,9 +9,7 @@
 namespace tw {
 
 namespace err {
-inline constexpr int InvalidProcedureCall = 5;
 inline constexpr int Overflow = 6;
-inline constexpr int SubscriptOutOfRange = 9;
 inline constexpr int TypeMismatch = 13;
 inline constexpr int BadFileName = 52;
 inline constexpr int FileNotFound = 53;

@@ -34,7 +34,11 @@ void frmTidewell::cmdCleanExit_Click() {
 }
 
 void frmTidewell::cmdExit_Click() {
+    // Closing the window runs Unload, whose QuitTW ends the program; this
+    // end step is only for a window that closed without it.
     screen_.unload(Element::frmTidewell);
+    if (exit_ == Exit::Ended) return;
+    exit_ = Exit::Ended;
     screen_.endProgram();
 }
 
@@ -70,21 +74,22 @@ bool frmTidewell::WriteSettingsFile(std::string_view name, const std::string& co
 }
 
 void frmTidewell::QuitTW() {
-    // Closing the window runs Unload, which is QuitTW again; that nested run
-    // ends the program. Any deeper call has nothing left to do.
-    if (ended_ || quitDepth_ >= 2) return;
-    ++quitDepth_;
-    // The nested run writes the same content again; a file the outer run
-    // could not save has been reported once, which is enough.
-    const bool report = quitDepth_ == 1;
+    if (exit_ == Exit::Ended) return;
+    // Closing the window runs Unload, which is QuitTW again: that nested run
+    // stores the same settings once more and ends the program. A file that
+    // could not be saved has then been reported once, which is enough.
+    const bool nested = exit_ == Exit::Closing;
     const auto stored = [this](Element box) { return screen_.checkValue(box) == 1 ? 1 : 0; };
     WriteSettingsFile(kTidewIni,
                       formatTidewIni(screen_.text(Element::CacheDir), stored(Element::AO), stored(Element::BO), 0),
-                      report);
-    WriteSettingsFile(kUserIni, formatUserIni(screen_.text(Element::Browser)), report);
-    screen_.unload(Element::frmTidewell);
-    if (ended_) return;
-    ended_ = true;
+                      !nested);
+    WriteSettingsFile(kUserIni, formatUserIni(screen_.text(Element::Browser)), !nested);
+    if (!nested) {
+        exit_ = Exit::Closing;
+        screen_.unload(Element::frmTidewell);
+        if (exit_ == Exit::Ended) return;
+    }
+    exit_ = Exit::Ended;
     screen_.endProgram();
 }
 

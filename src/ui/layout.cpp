@@ -69,8 +69,8 @@ constexpr std::array kStartElements = {
 };
 
 constexpr std::array kForms = {
-    FormSpec{E::frmTidewell, "frmTidewell", "Tidewell 32", {1755, 1890, 6825, 3690}, Picture::None,  true},
-    FormSpec{E::frmStart,    "frmStart",    "Form1",       {2190, 2235, 4500, 1485}, Picture::Start, false},
+    FormSpec{E::frmTidewell, "frmTidewell", "Tidewell 32", {1755, 1890, 6825, 3690}, Picture::None},
+    FormSpec{E::frmStart,    "frmStart",    "Form1",       {2190, 2235, 4500, 1485}, Picture::Start},
 };
 
 constexpr std::array kMainMenu = {

@@ -68,7 +68,6 @@ struct FormSpec {
     std::string_view caption;
     TwipsRect client;  // initial client position on screen and client size
     Picture picture;
-    bool hasIcon;
 };
 
 struct MenuSpec {

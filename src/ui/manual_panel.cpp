@@ -55,19 +55,21 @@ void frmTidewell::cmdExitManual_Click() {
 }
 
 void frmTidewell::SetDir1Path(std::string_view path) {
-    if (dir1_.setPath(path)) Dir1_Change();
-    screen_.showDirectories(Element::Dir1, dir1_.entries());
+    if (Dir1.setPath(path)) Dir1_Change();
+    screen_.showDirectories(Element::Dir1, Dir1.entries());
 }
 
 void frmTidewell::Dir1DoubleClick(std::size_t index) {
-    try {
-        SetDir1Path(dir1_.pathAt(index));
-    } catch (const RuntimeError&) {
-        // A directory that vanished since it was listed: the list stays as it was.
-    }
+    react("Directory list", [this, index] {
+        try {
+            SetDir1Path(Dir1.pathAt(index));
+        } catch (const RuntimeError&) {
+            // A directory that vanished since it was listed: the list stays as it was.
+        }
+    });
 }
 
-void frmTidewell::Dir1_Change() { screen_.setText(Element::ManualCache, dir1_.path()); }
+void frmTidewell::Dir1_Change() { screen_.setText(Element::ManualCache, Dir1.path()); }
 
 void frmTidewell::cmdSaveManualCache_Click() {
     const std::string typed = screen_.text(Element::ManualCache);
@@ -90,7 +92,7 @@ void frmTidewell::cmdSaveManualCache_Click() {
     if (WriteSettingsFile(kTidewIni, formatTidewIni(typed, 1, 1, 0)))
         showMessage(dialogs_, Message::NewSettingsAccepted);
     screen_.setText(Element::frmTidewell, SavedCaption);
-    Load();
+    LoadReaction();
 }
 
 }  // namespace tw

@@ -40,6 +40,10 @@ constexpr std::array kMessages = {
     MessageSpec{Message::SettingsNotSaved, TW_APP_TITLE,
         "Your settings could not be saved in %1.\r\nReason: %2\r\n\r\n"
         "The file keeps its earlier content.", mb::Exclamation},
+    MessageSpec{Message::ActionFailed, TW_APP_TITLE,
+        "\"%1\" could not be completed.\r\nReason: %2\r\n\r\n"
+        "Tidewell 32 stopped that action and goes on running.",
+        mb::Exclamation},
 };
 // clang-format on
 

@@ -21,6 +21,7 @@ enum class Message {
     ErrNumber,             // %1: the error number
     BrowserNotStarted,     // %1: the browser path, %2: why
     SettingsNotSaved,      // %1: the file, %2: why
+    ActionFailed,          // %1: what the user did, %2: why it failed
 };
 
 struct MessageSpec {

@@ -38,7 +38,12 @@ int Application::run() {
     RunStartup(*this, screen_);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (mainWindow_.preTranslate(msg)) continue;
+        try {
+            if (mainWindow_.preTranslate(msg)) continue;
+        } catch (const std::exception& e) {
+            reportUnexpectedFailure(e.what());
+            continue;
+        }
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

@@ -13,20 +13,24 @@ namespace {
 // Settings files are a few lines; anything larger is read only this far.
 constexpr DWORD kMaxSettingsBytes = 16u << 20;
 
-class Handle {
+// A kernel handle closed on every path out of its scope.
+template <auto close>
+class UniqueHandle {
 public:
-    explicit Handle(HANDLE h) : h_(h) {}
-    ~Handle() {
-        if (valid()) CloseHandle(h_);
+    explicit UniqueHandle(HANDLE h) : h_(h) {}
+    ~UniqueHandle() {
+        if (valid()) close(h_);
     }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
     bool valid() const { return h_ != INVALID_HANDLE_VALUE && h_ != nullptr; }
     HANDLE get() const { return h_; }
 
 private:
     HANDLE h_;
 };
+using Handle = UniqueHandle<&CloseHandle>;
+using FindHandle = UniqueHandle<&FindClose>;
 
 std::wstring searchPattern(std::string_view directory) {
     std::wstring pattern = longPath(directory);
@@ -37,9 +41,9 @@ std::wstring searchPattern(std::string_view directory) {
 // Calls `visit` for each entry of a directory but "." and "..".
 void forEachEntry(std::string_view directory, const std::function<void(const WIN32_FIND_DATAW&)>& visit) {
     WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileExW(searchPattern(directory).c_str(), FindExInfoBasic, &data,
-                                   FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
-    if (find == INVALID_HANDLE_VALUE) {
+    const FindHandle find(FindFirstFileExW(searchPattern(directory).c_str(), FindExInfoBasic, &data,
+                                           FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    if (!find.valid()) {
         DWORD error = GetLastError();
         // A file named as the directory is a path not found, whatever the
         // system calls it (Wine says "invalid name").
@@ -53,9 +57,8 @@ void forEachEntry(std::string_view directory, const std::function<void(const WIN
     do {
         const std::wstring_view name = data.cFileName;
         if (name != L"." && name != L"..") visit(data);
-    } while (FindNextFileW(find, &data));
+    } while (FindNextFileW(find.get(), &data));
     const DWORD error = GetLastError();
-    FindClose(find);
     if (error != ERROR_NO_MORE_FILES) throwError(error);
 }
 
@@ -78,9 +81,7 @@ std::wstring diskSpelling(const std::wstring& directory) {
         if (end == std::wstring::npos) end = directory.size();
         const std::wstring candidate = spelled + L'\\' + directory.substr(at, end - at);
         WIN32_FIND_DATAW data;
-        HANDLE find = FindFirstFileW(candidate.c_str(), &data);
-        if (find == INVALID_HANDLE_VALUE) return directory;
-        FindClose(find);
+        if (!FindHandle(FindFirstFileW(candidate.c_str(), &data)).valid()) return directory;
         spelled += L'\\';
         spelled += data.cFileName;
         at = end + 1;
@@ -107,6 +108,8 @@ std::wstring verbatimDirectory(const std::wstring& directory) {
 }
 
 }  // namespace
+
+Win32FileSystem::Win32FileSystem(unsigned codePage) : codePage_(codePage != 0 ? codePage : GetACP()) {}
 
 std::string Win32FileSystem::programDirectory() {
     std::wstring path(MAX_PATH, L'\0');
@@ -136,11 +139,11 @@ std::string Win32FileSystem::readTextFile(std::string_view path) {
         if (read == 0) break;
         bytes.append(buffer, read);
     }
-    return ansiToUtf8(bytes);
+    return codePageToUtf8(bytes, codePage_);
 }
 
 void Win32FileSystem::replaceTextFile(std::string_view path, std::string_view utf8) {
-    const std::string ansi = utf8ToAnsi(utf8);
+    const std::string ansi = utf8ToCodePage(utf8, codePage_);
     const std::wstring target = longPath(path);
     // Windows refuses to replace a read-only file, Wine does not: refuse on both.
     const DWORD attributes = GetFileAttributesW(target.c_str());

@@ -6,6 +6,9 @@ namespace tw::win {
 
 class Win32FileSystem : public FileSystem {
 public:
+    // Settings files are text in `codePage`; 0 is the system's ANSI code page.
+    explicit Win32FileSystem(unsigned codePage = 0);
+
     std::string programDirectory() override;
     std::string readTextFile(std::string_view path) override;
     void replaceTextFile(std::string_view path, std::string_view utf8) override;
@@ -24,6 +27,7 @@ private:
     // parent folder again for each of thousands of files.
     std::wstring onDiskPath(std::string_view path);
 
+    unsigned codePage_;
     std::wstring askedDirectory_;
     std::wstring diskDirectory_;
 };

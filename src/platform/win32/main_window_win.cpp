@@ -10,8 +10,8 @@ namespace tw::win {
 namespace {
 
 constexpr wchar_t kMainClass[] = L"frmTidewell";
-constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
-                             WS_CLIPCHILDREN;
+// No sizing border: the window keeps one size.
+constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 void drawFolder(HDC dc, int x, int y, int size, bool open) {
     HBRUSH fill = CreateSolidBrush(open ? RGB(255, 230, 120) : RGB(230, 190, 60));
@@ -65,7 +65,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         form_.Resize();
         return 0;
     case WM_ACTIVATE:
-        onActivate(LOWORD(wParam), reinterpret_cast<HWND>(lParam));
+        onActivate(LOWORD(wParam));
         return 0;
     case WM_CLOSE:
         onClose();
@@ -110,22 +110,16 @@ BOOL MainWindow::onSetCursor(HWND over, int hitTest, int mouseMessage) {
     return FALSE;
 }
 
-void MainWindow::onActivate(int state, HWND other) {
+void MainWindow::onActivate(int state) {
     if (state == WA_INACTIVE) {
         if (HWND focused = GetFocus(); focused != nullptr && IsChild(hwnd(), focused)) lastFocus_ = focused;
-        // Only another window of the program counts, never a box or dialog.
-        if (other != nullptr && other == screen_.hwnd(Element::frmStart)) form_.Deactivate();
         return;
     }
     if (lastFocus_ != nullptr && IsWindow(lastFocus_)) SetFocus(lastFocus_);
     keepFocusReachable();
 }
 
-void MainWindow::onClose() {
-    if (closing_) return;  // the window is already on its way out
-    closing_ = true;
-    form_.Unload();
-}
+void MainWindow::onClose() { form_.Unload(); }
 
 void MainWindow::onMeasureItem(MEASUREITEMSTRUCT& item) {
     item.itemHeight = static_cast<UINT>(twipsToPixels(240, screen_.dpi().y));

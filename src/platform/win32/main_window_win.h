@@ -24,7 +24,7 @@ protected:
 private:
     void onCommand(int id, int code);
     BOOL onSetCursor(HWND over, int hitTest, int mouseMessage);
-    void onActivate(int state, HWND other);
+    void onActivate(int state);
     void onClose();
     void onMeasureItem(MEASUREITEMSTRUCT& item);
     void onDrawItem(const DRAWITEMSTRUCT& item);
@@ -38,7 +38,6 @@ private:
     const Fonts& fonts_;
     std::vector<std::unique_ptr<PanelWindow>> containers_;
     HWND lastFocus_ = nullptr;
-    bool closing_ = false;
 };
 
 }  // namespace tw::win

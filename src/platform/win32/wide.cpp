@@ -26,15 +26,20 @@ std::string narrow(std::wstring_view utf16) {
     return out;
 }
 
-std::string utf8ToAnsi(std::string_view utf8) {
+std::string utf8ToCodePage(std::string_view utf8, unsigned codePage) {
     const std::wstring wide = widen(utf8);
     if (wide.empty()) return {};
+    // UTF-8 holds every text, and the system refuses the best-fit flag and a
+    // default-character report for it.
+    const bool utf8Page = codePage == CP_UTF8;
+    const DWORD flags = utf8Page ? 0 : WC_NO_BEST_FIT_CHARS;
     BOOL lossy = FALSE;
-    const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
-                                      nullptr, 0, nullptr, &lossy);
-    std::string out(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), out.data(), n,
-                        nullptr, &lossy);
+    BOOL* lossyReport = utf8Page ? nullptr : &lossy;
+    const int length = static_cast<int>(wide.size());
+    const int n = WideCharToMultiByte(codePage, flags, wide.data(), length, nullptr, 0, nullptr, lossyReport);
+    std::string out(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
+    if (n <= 0 || WideCharToMultiByte(codePage, flags, wide.data(), length, out.data(), n, nullptr, lossyReport) != n)
+        throw RuntimeError(err::BadFileName, "The text could not be converted to the system's code page.");
     if (lossy) {
         throw RuntimeError(err::BadFileName,
                            "It contains characters that the system's code page for settings files cannot hold.");
@@ -42,11 +47,13 @@ std::string utf8ToAnsi(std::string_view utf8) {
     return out;
 }
 
-std::string ansiToUtf8(std::string_view ansi) {
-    if (ansi.empty()) return {};
-    const int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), n);
+std::string codePageToUtf8(std::string_view bytes, unsigned codePage) {
+    if (bytes.empty()) return {};
+    const int length = static_cast<int>(bytes.size());
+    const int n = MultiByteToWideChar(codePage, 0, bytes.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
+    if (n <= 0 || MultiByteToWideChar(codePage, 0, bytes.data(), length, wide.data(), n) != n)
+        throw RuntimeError(err::BadFileName, "The file could not be read in the system's code page.");
     return narrow(wide);
 }
 

@@ -10,10 +10,11 @@ namespace tw::win {
 std::wstring widen(std::string_view utf8);
 std::string narrow(std::wstring_view utf16);
 
-// Throws RuntimeError when a character has no form in the ANSI code page:
-// writing a substitute would store a different path than the user's.
-std::string utf8ToAnsi(std::string_view utf8);
-std::string ansiToUtf8(std::string_view ansi);
+// Text in a code page (the settings files' ANSI code page, which may be
+// UTF-8 itself). Throws RuntimeError when the text has no form there:
+// writing a substitute, or nothing, would store another path than the user's.
+std::string utf8ToCodePage(std::string_view utf8, unsigned codePage);
+std::string codePageToUtf8(std::string_view bytes, unsigned codePage);
 
 // A path the wide file functions accept at any length.
 std::wstring longPath(std::string_view utf8Path);

@@ -1,6 +1,22 @@
 #include "platform/win32/window_base.h"
 
+#include "platform/win32/wide.h"
+#include "ui/messages.h"
+
+#include <exception>
+
 namespace tw::win {
+
+void reportUnexpectedFailure(const char* why) noexcept {
+    try {
+        const MessageSpec& box = messageSpec(Message::ActionFailed);
+        MessageBoxW(nullptr, widen(messageText(Message::ActionFailed, {"Tidewell 32", why})).c_str(),
+                    widen(box.caption).c_str(), static_cast<UINT>(box.flags) | MB_TASKMODAL);
+    } catch (...) {
+        MessageBoxW(nullptr, L"Tidewell 32 could not complete an action.", L"Tidewell 32",
+                    MB_ICONEXCLAMATION | MB_TASKMODAL);
+    }
+}
 
 HINSTANCE moduleInstance() { return GetModuleHandleW(nullptr); }
 
@@ -39,7 +55,12 @@ LRESULT CALLBACK WindowBase::windowProc(HWND hwnd, UINT message, WPARAM wParam, 
         self = reinterpret_cast<WindowBase*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     }
     if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
-    const LRESULT result = self->handleMessage(message, wParam, lParam);
+    LRESULT result = 0;
+    try {
+        result = self->handleMessage(message, wParam, lParam);
+    } catch (const std::exception& e) {
+        reportUnexpectedFailure(e.what());
+    }
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;

@@ -33,4 +33,9 @@ private:
 
 HINSTANCE moduleInstance();
 
+// The last barrier for a failure of the Win32 layer itself: an exception
+// must not unwind into the system's code, which would end the process
+// without a word and without the settings stored.
+void reportUnexpectedFailure(const char* why) noexcept;
+
 }  // namespace tw::win

@@ -6,6 +6,11 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    tw::win::Application application;
-    return application.run();
+    try {
+        tw::win::Application application;
+        return application.run();
+    } catch (const std::exception& e) {
+        tw::win::reportUnexpectedFailure(e.what());
+        return 1;
+    }
 }
