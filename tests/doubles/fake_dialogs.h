@@ -5,6 +5,7 @@
 #include "platform/runtime_error.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@ public:
 
     int messageBox(std::string_view text, int flags, std::string_view caption) override {
         boxes.push_back({std::string(text), flags, std::string(caption)});
+        if (onBox) onBox();
         if (answers.empty()) return (flags & mb::YesNo) ? mb::AnswerYes : mb::AnswerOk;
         const int answer = answers.front();
         answers.pop_front();
@@ -29,8 +31,7 @@ public:
 
     std::optional<std::string> openFile(std::string_view filter) override {
         filters.emplace_back(filter);
-        if (fileDialogFails) throw RuntimeError(err::DeviceUnavailable);
-        if (fileChoices.empty()) return std::nullopt;
+        if (fileChoices.empty()) throw RuntimeError(err::DeviceUnavailable);
         auto choice = fileChoices.front();
         fileChoices.pop_front();
         return choice;
@@ -38,9 +39,10 @@ public:
 
     std::vector<Box> boxes;
     std::deque<int> answers;
+    // What the open-file dialog returns, in turn; with none left it cannot be shown.
     std::deque<std::optional<std::string>> fileChoices;
     std::vector<std::string> filters;
-    bool fileDialogFails = false;
+    std::function<void()> onBox;  // lets a test look at the program while a box is up
 };
 
 class FakeProcessStarter : public ProcessStarter {
@@ -51,11 +53,13 @@ public:
         int showStyle;
     };
     void start(std::string_view commandLine, std::string_view application, int showStyle) override {
+        if (onStart) onStart();
         starts.push_back({std::string(commandLine), std::string(application), showStyle});
         if (fails) throw RuntimeError(err::FileNotFound, "The system cannot find the file specified.");
     }
     std::vector<Start> starts;
     bool fails = false;
+    std::function<void()> onStart;
 };
 
 }  // namespace tw::test

@@ -17,130 +17,89 @@ std::string FakeFileSystem::key(std::string_view path) {
 std::string FakeFileSystem::parentOf(const std::string& path) {
     const std::string k = key(path);
     const auto slash = k.rfind('\\');
-    if (slash == std::string::npos) return {};
+    if (slash == std::string::npos || k.size() <= 3) return {};
     return slash == 2 ? k.substr(0, 3) : k.substr(0, slash);
 }
 
 void FakeFileSystem::addDirectory(const std::string& path) {
-    std::string k = key(path);
-    while (!k.empty() && !directories_.count(k)) {
-        directories_[k] = k;
-        if (k.size() <= 3) break;
-        k = parentOf(k);
-    }
+    for (std::string k = key(path); !k.empty(); k = parentOf(k)) directories_.insert(k);
 }
 
-void FakeFileSystem::addFile(const std::string& path, std::string content) {
+FakeFileSystem::File& FakeFileSystem::addFile(const std::string& path, std::string content) {
     addDirectory(parentOf(path));
-    File f;
-    f.length = content.size();
-    f.content = std::move(content);
-    files_[key(path)] = {path, std::move(f)};
+    File& f = files_[key(path)];
+    f = {path.substr(path.rfind('\\') + 1), std::move(content)};
+    f.length = f.content.size();
+    return f;
 }
 
-FakeFileSystem::File& FakeFileSystem::file(const std::string& path) { return files_.at(key(path)).second; }
-
-bool FakeFileSystem::exists(const std::string& path) const { return files_.count(key(path)) != 0; }
-
-bool FakeFileSystem::directoryExists(const std::string& path) const { return directories_.count(key(path)) != 0; }
-
-std::vector<std::string> FakeFileSystem::filesIn(const std::string& directory) const {
-    std::vector<std::string> names;
-    const std::string dir = key(directory);
-    for (const auto& [k, entry] : files_) {
-        if (parentOf(k) != dir) continue;
-        const std::string& shown = entry.first;
-        names.push_back(shown.substr(shown.rfind('\\') + 1));
-    }
+std::set<std::string> FakeFileSystem::namesIn(const std::string& directory) const {
+    std::set<std::string> names;
+    for (const auto& [k, f] : files_)
+        if (parentOf(k) == key(directory)) names.insert(f.name);
     return names;
 }
 
-void FakeFileSystem::failIfAsked(const std::string& what, const std::string& path) {
-    auto it = failures.find(what);
-    if (it == failures.end() && !path.empty()) it = failures.find(what + " " + parentOf(path));
-    if (it != failures.end()) throw RuntimeError(it->second, "simulated failure");
-}
-
-void FakeFileSystem::requireParent(const std::string& path) const {
-    if (!directoryExists(parentOf(path))) throw RuntimeError(err::PathNotFound);
+FakeFileSystem::File& FakeFileSystem::existing(std::string_view operation, std::string_view path) {
+    const std::string p(path);
+    if (before) before(operation, p);
+    if (!directories_.count(parentOf(p))) throw RuntimeError(err::PathNotFound);
+    const auto it = files_.find(key(p));
+    if (it == files_.end()) throw RuntimeError(err::FileNotFound);
+    return it->second;
 }
 
 std::string FakeFileSystem::readTextFile(std::string_view path) {
-    const std::string p(path);
-    requireParent(p);
-    const auto it = files_.find(key(p));
-    if (it == files_.end()) throw RuntimeError(err::FileNotFound);
-    log.push_back("read " + p);
-    return it->second.second.content;
+    return existing("read", path).content;
 }
 
 void FakeFileSystem::replaceTextFile(std::string_view path, std::string_view utf8) {
     const std::string p(path);
-    failIfAsked("write", p);
-    requireParent(p);
+    if (before) before("write", p);
+    if (!directories_.count(parentOf(p))) throw RuntimeError(err::PathNotFound);
     log.push_back("write " + p);
-    File& f = files_[key(p)].second;
-    files_[key(p)].first = p;
-    f.content = std::string(utf8);
-    f.length = f.content.size();
+    addFile(p, std::string(utf8));
 }
 
 void FakeFileSystem::createEmptyFile(std::string_view path) {
     const std::string p(path);
-    failIfAsked("create", p);
-    requireParent(p);
-    if (directoryExists(p)) throw RuntimeError(err::PathFileAccessError);
+    if (before) before("create", p);
+    if (!directories_.count(parentOf(p))) throw RuntimeError(err::PathNotFound);
+    if (directories_.count(key(p)) || (exists(p) && file(p).readOnly)) throw RuntimeError(err::PathFileAccessError);
     log.push_back("create " + p);
-    auto& entry = files_[key(p)];
-    if (entry.first.empty()) entry.first = p;
-    if (entry.second.readOnly) throw RuntimeError(err::PathFileAccessError);
-    entry.second.content.clear();
-    entry.second.length = 0;
+    addFile(p, "");
 }
 
 void FakeFileSystem::deleteFile(std::string_view path) {
-    const std::string p(path);
-    failIfAsked("delete");
-    requireParent(p);
-    const auto it = files_.find(key(p));
-    if (it == files_.end()) throw RuntimeError(err::FileNotFound);
-    if (it->second.second.readOnly || it->second.second.locked) throw RuntimeError(err::PathFileAccessError);
-    log.push_back("delete " + p);
-    files_.erase(it);
+    const File& f = existing("delete", path);
+    if (f.readOnly || f.locked) throw RuntimeError(err::PathFileAccessError);
+    log.push_back("delete " + std::string(path));
+    files_.erase(key(path));
 }
 
-bool FakeFileSystem::fileExists(std::string_view path) { return exists(std::string(path)); }
-
-std::uint64_t FakeFileSystem::fileLength(std::string_view path) {
-    const std::string p(path);
-    if (beforeLength) beforeLength(p);
-    failIfAsked("length");
-    requireParent(p);
-    const auto it = files_.find(key(p));
-    if (it == files_.end()) throw RuntimeError(err::FileNotFound);
-    return it->second.second.length;
+bool FakeFileSystem::pathExists(std::string_view path) {
+    return exists(std::string(path)) || directories_.count(key(path)) != 0;
 }
+
+std::uint64_t FakeFileSystem::fileLength(std::string_view path) { return existing("length", path).length; }
 
 std::vector<std::string> FakeFileSystem::listFiles(std::string_view directory) {
-    failIfAsked("list");
     const std::string d(directory);
-    if (!directoryExists(d)) throw RuntimeError(err::PathNotFound);
+    if (before) before("list", d);
+    if (!directories_.count(key(d))) throw RuntimeError(err::PathNotFound);
     std::vector<std::string> names;
-    for (const std::string& n : filesIn(d))
-        if (!files_.at(key(key(d) + (key(d).back() == '\\' ? "" : "\\") + n)).second.hidden) names.push_back(n);
+    for (const auto& [k, f] : files_)
+        if (parentOf(k) == key(d) && !f.hidden) names.push_back(f.name);
     // Against the sorted order, so that the order a test sees comes from the file list.
     std::reverse(names.begin(), names.end());
     return names;
 }
 
 std::vector<std::string> FakeFileSystem::listDirectories(std::string_view directory) {
-    const std::string d(directory);
-    if (!directoryExists(d)) throw RuntimeError(err::PathNotFound);
+    if (!directories_.count(key(directory))) throw RuntimeError(err::PathNotFound);
     std::vector<std::string> names;
-    const std::string dk = key(d);
-    for (const auto& [k, shown] : directories_) {
-        if (k.size() > 3 && parentOf(k) == dk) names.push_back(shown.substr(shown.rfind('\\') + 1));
-    }
+    for (const std::string& k : directories_)
+        if (parentOf(k) == key(directory)) names.push_back(k.substr(k.rfind('\\') + 1));
     return names;
 }
 

@@ -1,5 +1,7 @@
 #include "fake_screen.h"
 
+#include "ui/layout.h"
+
 namespace tw::test {
 
 FakeScreen::FakeScreen() {
@@ -18,13 +20,9 @@ FakeScreen::FakeScreen() {
 
 std::string FakeScreen::name(Element e) {
     if (isForm(e)) return std::string(formSpec(e).name);
-    switch (e) {
-    case Element::menuSettings: return "menuSettings";
-    case Element::menuSetBrowser: return "menuSetBrowser";
-    case Element::menuSetCache: return "menuSetCache";
-    case Element::menuAbout: return "menuAbout";
-    default: return std::string(specOf(e).name);
-    }
+    for (const MenuSpec& m : mainMenu())
+        if (m.id == e) return std::string(m.caption);
+    return std::string(specOf(e).name);
 }
 
 void FakeScreen::setText(Element e, std::string_view t) {
@@ -47,17 +45,13 @@ void FakeScreen::setProgressValue(Element e, int value) {
     progressValues[e == Element::ProgBar ? 0 : 1].push_back(value);
 }
 
-void FakeScreen::setFormOuterSize(Element f, int w, int h) {
+void FakeScreen::setFormOuterSize(Element f, int, int) {
     if (at(f).minimised) throw RuntimeError(err::CannotSizeMinimised);
-    at(f).outerWidth = w;
-    at(f).outerHeight = h;
+    ++resizes;
 }
 
 void FakeScreen::unload(Element form) {
     log("unload " + name(form));
-    ++unloads;
-    if (unloading) return;  // a window already closing is not closed again
-    unloading = true;
     if (onUnload) onUnload(form);
 }
 

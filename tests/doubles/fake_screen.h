@@ -4,7 +4,6 @@
 
 #include "platform/runtime_error.h"
 #include "platform/screen.h"
-#include "ui/layout.h"
 
 #include <array>
 #include <functional>
@@ -22,7 +21,6 @@ public:
         Rgb colour{};
         int progressMax = 100;
         int progressValue = 0;
-        int left = 0, top = 0, outerWidth = 0, outerHeight = 0;
         bool minimised = false;
     };
 
@@ -37,15 +35,15 @@ public:
     void setTextColour(Element e, Rgb c) override { at(e).colour = c; }
     void setProgressMax(Element e, int max) override;
     void setProgressValue(Element e, int value) override;
-    void showDirectories(Element, const std::vector<DirectoryEntry>& entries) override { dirEntries = entries; }
-    void setFormLeft(Element f, int t) override { at(f).left = t; log("left " + name(f)); }
-    void setFormTop(Element f, int t) override { at(f).top = t; log("top " + name(f)); }
-    void setFormOuterSize(Element f, int w, int h) override;
-    void minimize(Element f) override { at(f).minimised = true; log("minimize " + name(f)); }
-    void restore(Element f) override { at(f).minimised = false; log("restore " + name(f)); }
+    void showDirectories(Element, const std::vector<DirectoryEntry>&) override {}
+    void setFormLeft(Element f, int) override { log("left " + name(f)); }
+    void setFormTop(Element f, int) override { log("top " + name(f)); }
+    void setFormOuterSize(Element f, int, int) override;
+    void minimize(Element f) override { at(f).minimised = true; }
+    void restore(Element f) override { at(f).minimised = false; }
     void unload(Element form) override;
     void endProgram() override;
-    void updateNow() override { ++updates; }
+    void updateNow() override {}
     std::string decimalSeparator() const override { return separator; }
 
     State& at(Element e) { return states_[static_cast<std::size_t>(index(e))]; }
@@ -55,14 +53,11 @@ public:
     // Runs when a form is unloaded: the window's Unload reaction.
     std::function<void(Element)> onUnload;
 
-    std::vector<std::string> calls;  // "visible Manual 1", "text Sbar Ready", ...
+    std::vector<std::string> calls;  // "visible Manual 1", "text Sbar Ready", "end", ...
     std::vector<int> progressValues[2];  // ProgBar, ProgBar2
-    std::vector<DirectoryEntry> dirEntries;
     std::string separator = ".";
-    int updates = 0;
-    int unloads = 0;
+    int resizes = 0;
     bool ended = false;
-    bool unloading = false;
 
 private:
     void log(std::string entry) { calls.push_back(std::move(entry)); }

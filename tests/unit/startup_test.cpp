@@ -31,8 +31,6 @@ TEST(Startup, ShowsStartWindowFirstAndHidesItOnceTheMainWindowIsVisible) {
     };
     EXPECT_EQ(screen.calls, expected);
     EXPECT_FALSE(loader.mainVisibleDuringLoad);
-    EXPECT_EQ(screen.at(Element::frmStart).left, 2550);
-    EXPECT_EQ(screen.at(Element::frmStart).top, 1875);
 }
 
 }  // namespace

@@ -1,0 +1,206 @@
+#include "main_form_fixture.h"
+
+#include "common/text.h"
+
+#include <map>
+#include <random>
+
+namespace tw::test {
+namespace {
+
+const Strings kImages = {"a.jpg", "b.gif"}, kHtml = {"c.htm"};
+const Strings kOthers = {"d.txt", "e.html", "f.JPG"};  // close to the cleaned kinds, never cleaned
+
+TEST_F(MainForm, EachEndingCleansStartsAndStoresAsItsButtonSays) {
+    struct Case {
+        Element button;
+        std::string switches;  // AO, BO as stored
+        int answer;
+        bool imagesGo, htmlGo, starts, ends;
+    };
+    const Case cases[] = {
+        {Element::cmdClean, "1\r\n0", 0, true, false, true, true},
+        {Element::cmdClean, "0\r\n1", 0, false, true, true, true},
+        {Element::cmdClean, "2\r\n2", 0, false, false, true, true},  // grayed is neither Clean nor Preserve
+        {Element::cmdLaunchBrowser, "1\r\n1", 0, false, false, true, true},
+        {Element::cmdCleanExit, "1\r\n1", mb::AnswerYes, true, true, false, true},
+        {Element::cmdCleanExit, "1\r\n0", mb::AnswerNo, true, false, false, false},
+        {Element::cmdExit, "1\r\n1", 0, false, false, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(FakeScreen::name(c.button) + " " + c.switches);
+        MainFormHarness h;
+        Strings all = kImages;
+        all.insert(all.end(), kHtml.begin(), kHtml.end());
+        all.insert(all.end(), kOthers.begin(), kOthers.end());
+        h.start(all, c.switches + "\r\n1");  // unknown types stored as 1: never cleaned, never stored so
+        if (c.answer) h.dialogs.answers = {c.answer};
+        // The cache is cleaned and the window minimised before the browser starts; the settings are stored after.
+        bool readyAtStart = false;
+        h.procs.onStart = [&] {
+            readyAtStart = h.screen.at(Element::frmTidewell).minimised && h.fs.log.size() == h.logged("delete ").size();
+        };
+        h.form.Click(c.button);
+        for (const auto& [names, gone] : {std::pair{kImages, c.imagesGo}, {kHtml, c.htmlGo}, {kOthers, false}})
+            for (const std::string& name : names) EXPECT_EQ(h.fs.exists(kCache + "\\" + name), !gone) << name;
+        EXPECT_EQ(h.procs.starts.size(), c.starts ? 1u : 0u);
+        EXPECT_EQ(readyAtStart, c.starts);
+        EXPECT_EQ(h.screen.ended, c.ends);
+        // QuitTW stores, closes the window, and its nested run stores once more.
+        const Strings pair = {"write " + kTidewIni, "write " + kUserIni};
+        const Strings stored = {pair[0], pair[1], pair[0], pair[1]};
+        EXPECT_EQ(h.logged("write "), c.ends ? stored : Strings{});
+        if (!c.ends) continue;
+        EXPECT_EQ(h.content(kTidewIni), "\"" + kCache + "\"\r\n" + (c.switches[0] == '1' ? "1" : "0") + "\r\n" +
+                                            (c.switches[3] == '1' ? "1" : "0") + "\r\n0\r\n");
+        EXPECT_EQ(h.content(kUserIni), "\"" + kBrowser + "\"\r\n");
+    }
+}
+
+TEST_F(MainForm, TheBrowserIsStartedMaximisedAsExactlyTheProgramItsPathNames) {
+    struct Case {
+        std::string stored;
+        bool isFile;
+        std::string commandLine, application;
+    };
+    const Case cases[] = {
+        {"C:\\Program Files\\NS\\netscape.exe", true, "\"C:\\Program Files\\NS\\netscape.exe\"",
+         "C:\\Program Files\\NS\\netscape.exe"},
+        {"C:\\NS\\nav.exe", true, "\"C:\\NS\\nav.exe\"", "C:\\NS\\nav.exe"},
+        {"C:\\NS\\nav.exe -home", false, "C:\\NS\\nav.exe -home", ""},
+    };
+    for (const Case& c : cases) {
+        MainFormHarness h;
+        h.start({});
+        if (c.isFile) h.fs.addFile(c.stored);
+        h.fs.addFile(kUserIni, "\"" + c.stored + "\"\r\n");
+        h.form.Click(Element::cmdSaveManualCache);  // the preparation runs again and reads user.ini
+        h.screen.setText(Element::ManualCache, kCache);
+        h.form.Click(Element::cmdSaveManualCache);
+        h.form.Click(Element::cmdLaunchBrowser);
+        ASSERT_EQ(h.procs.starts.size(), 1u) << c.stored;
+        EXPECT_EQ(h.procs.starts[0].commandLine, c.commandLine);
+        EXPECT_EQ(h.procs.starts[0].application, c.application);
+        EXPECT_EQ(h.procs.starts[0].showStyle, 3);
+    }
+}
+
+TEST_F(MainForm, AFailedStartOrAnUnwritableFileIsToldOnceAndTheSettingsAreStillStored) {
+    start({"a.jpg"});
+    procs.fails = true;
+    fs.before = [](std::string_view op, const std::string& path) {
+        if (op == "write" && path == kTidewIni) throw RuntimeError(err::PathFileAccessError, "Access is denied.");
+    };
+    bool restoredBeforeTheBox = false;
+    dialogs.onBox = [&] { restoredBeforeTheBox = !screen.at(Element::frmTidewell).minimised; };
+    form.Click(Element::cmdClean);
+    EXPECT_TRUE(restoredBeforeTheBox);
+    EXPECT_EQ(boxes(), (Strings{"Tidewell 32|48|The browser could not be started.\r\n\r\nProgram: " + kBrowser +
+                                    "\r\nReason: The system cannot find the file specified.\r\n\r\nYour settings "
+                                    "will be saved. Use Settings, Set Browser to choose the browser.",
+                                "Tidewell 32|48|Your settings could not be saved in " + kTidewIni +
+                                    ".\r\nReason: Access is denied.\r\n\r\nThe file keeps its earlier content."}));
+    EXPECT_EQ(logged("write "), Strings(2, "write " + kUserIni));
+    EXPECT_FALSE(fs.exists(kCache + "\\a.jpg"));
+    EXPECT_TRUE(screen.ended);
+    // Events after the end change nothing.
+    form.Terminate();
+    form.Unload();
+    EXPECT_EQ(logged("write ").size(), 2u);
+}
+
+TEST_F(MainForm, AnUnexpectedFailureEndsOnlyTheReactionItHappenedIn) {
+    start({"a.jpg", "b.jpg"});
+    fs.before = [](std::string_view op, const std::string&) {
+        if (op == "delete") throw std::runtime_error("the disk went away");
+    };
+    form.Click(Element::cmdClean);
+    EXPECT_EQ(boxes(), Strings{"Tidewell 32|48|\"Tidewell\" could not be completed.\r\nReason: the disk went away"
+                               "\r\n\r\nTidewell 32 stopped that action and goes on running."});
+    EXPECT_TRUE(procs.starts.empty() && !screen.ended);
+    fs.before = nullptr;
+    form.Click(Element::cmdExit);
+    EXPECT_TRUE(screen.ended);
+    EXPECT_EQ(logged("write ").size(), 4u);
+}
+
+TEST_F(MainForm, EveryListedFileOfACleanedKindGoesHoweverManyThereAre) {
+    Strings names = {"keep.txt"};
+    for (int i = 0; i < 1001; ++i) names.push_back("p" + std::to_string(i) + ".jpg");
+    start(names, "1\r\n0\r\n0");
+    EXPECT_EQ(counts(), (Strings{"1002", "1001", "0", "1"}));
+    dialogs.answers = {mb::AnswerNo};
+    form.Click(Element::cmdCleanExit);
+    EXPECT_EQ(fs.namesIn(kCache), Names{"keep.txt"});
+}
+
+// Random caches, switches and interference between the inventory and the
+// clean step; the outcome must be exactly what the rules allow.
+TEST(CleaningProperty, DeletesExactlyTheAllowedFilesWhateverHappensBetweenInventoryAndCleaning) {
+    const Strings extensions = {".jpg", ".gif", ".htm", ".JPG", ".html", ".txt", ""};
+    const std::string letters = "abcxyzABCXYZ019_";
+    const auto kindOf = [](const std::string& name) {  // 1 image, 2 HTML document, 0 unknown
+        const std::string tail = name.size() < 4 ? "" : name.substr(name.size() - 4);
+        return tail == ".htm" ? 2 : tail == ".jpg" || tail == ".gif" ? 1 : 0;
+    };
+    const auto path = [](const std::string& name) { return kCache + "\\" + name; };
+    for (unsigned seed = 1; seed <= 200; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        std::mt19937 random(seed);
+        const auto chance = [&](double p) { return std::bernoulli_distribution(p)(random); };
+        const auto below = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); };
+        MainFormHarness b;
+        b.fs.addDirectory(kCache);
+        Names folded;  // the file system ignores case
+        for (const std::size_t files = below(16); folded.size() < files;) {
+            std::string name;
+            for (std::size_t n = 1 + below(5); n > 0; --n) name += letters[below(letters.size())];
+            name += extensions[below(extensions.size())];
+            if (!folded.insert(upperCase(name)).second) continue;
+            FakeFileSystem::File& f = b.fs.addFile(path(name), "content of " + name);
+            f.readOnly = chance(0.15);
+            f.locked = chance(0.1);
+            f.hidden = chance(0.1);
+        }
+        const int switches[] = {0, static_cast<int>(below(3)), static_cast<int>(below(3))};  // by kind
+        b.writeSettings(kBrowser, kCache, std::to_string(switches[1]) + "\r\n" + std::to_string(switches[2]) + "\r\n0");
+        b.form.Load();
+        Strings listed = b.fs.listFiles(kCache);
+        std::sort(listed.begin(), listed.end(), [](const auto& x, const auto& y) { return lessIgnoringCase(x, y); });
+
+        // Another program at work between the inventory and the clean step.
+        Names vanished;
+        for (const std::string& name : listed) {
+            if (chance(0.1)) {
+                b.fs.file(path(name)).readOnly = b.fs.file(path(name)).locked = false;
+                b.fs.deleteFile(path(name));
+                vanished.insert(name);
+            } else if (chance(0.1)) {
+                b.fs.file(path(name)).readOnly = true;
+            }
+        }
+        if (chance(0.3)) b.fs.addFile(path("late" + std::to_string(seed) + ".jpg"), "late");
+        const auto contents = [&] {
+            std::map<std::string, std::string> found;
+            for (const std::string& name : b.fs.namesIn(kCache)) found[name] = b.fs.file(path(name)).content;
+            return found;
+        };
+        // Per kind, in list order: a vanished entry ends that kind's cleaning.
+        auto expected = contents();
+        for (int kind : {1, 2}) {
+            for (const std::string& name : switches[kind] == 1 ? listed : Strings{}) {
+                if (kindOf(name) != kind) continue;
+                if (vanished.count(name)) break;
+                const FakeFileSystem::File& f = b.fs.file(path(name));
+                if (!f.readOnly && !f.locked) expected.erase(name);
+            }
+        }
+        b.dialogs.answers = {mb::AnswerNo};
+        b.form.Click(Element::cmdCleanExit);
+        EXPECT_EQ(contents(), expected);
+        EXPECT_TRUE(b.logged("write ").empty());
+    }
+}
+
+}  // namespace
+}  // namespace tw::test
