@@ -1,5 +1,6 @@
 #include "platform/win32/controls_win.h"
 
+#include "platform/win32/accessible_win.h"
 #include "platform/win32/resource_ids.h"
 #include "platform/win32/wide.h"
 #include "ui/layout.h"
@@ -118,6 +119,7 @@ void createElements(Element form, HWND formWindow, Win32Screen& screen, const Fo
                                    moduleInstance(), nullptr);
         }
         screen.attach(layout.id, hwnd);
+        describeToScreenReaders(hwnd, layout.id);
         SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(layout.kind == Kind::StatusBar ? fonts.regular
                                                                                               : fonts.bold),
                      FALSE);

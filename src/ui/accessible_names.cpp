@@ -1,0 +1,72 @@
+#include "ui/accessible_names.h"
+
+#include "ui/layout.h"
+
+namespace tw {
+namespace {
+
+// A caption as it is read out: "&" marks the access key, "&&" is an "&".
+std::string spoken(std::string_view caption) {
+    std::string text;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && ++i == caption.size()) break;
+        text += caption[i];
+    }
+    return text;
+}
+
+// A label names the field beside it; its colon is only punctuation.
+std::string labelWords(Element label) {
+    std::string words = spoken(specOf(label).caption);
+    if (!words.empty() && words.back() == ':') words.pop_back();
+    return words;
+}
+
+}  // namespace
+
+std::optional<std::string> accessibleName(Element element, std::string_view caption) {
+    switch (element) {
+    case Element::CacheDir: return labelWords(Element::Label1);
+    case Element::ImageCount: return labelWords(Element::Label2);
+    case Element::HTMLCount: return labelWords(Element::Label3);
+    case Element::XCount: return labelWords(Element::Label5);
+    case Element::TotalCount: return labelWords(Element::Label6);
+    case Element::CacheSize: return labelWords(Element::Label7);
+    case Element::CacheUnit: return labelWords(Element::Label7) + " unit";
+    // A switch's caption is its state (Clean or Preserve); the label beside
+    // it says which kind of file it decides on.
+    case Element::AO: return labelWords(Element::Label2) + ": " + spoken(caption);
+    case Element::BO: return labelWords(Element::Label3) + ": " + spoken(caption);
+    case Element::CO: return labelWords(Element::Label5) + ": " + spoken(caption);
+    case Element::ManualCache: return "Cache Directory";
+    case Element::Browser: return "Browser path";
+    case Element::Manual: return "Manual Configuration";
+    case Element::NewBrowser: return "Select a Browser";
+    case Element::Frame1: return spoken(specOf(Element::Frame1).caption);
+    case Element::Dir1: return "Directories";
+    case Element::ProgBar:
+    case Element::ProgBar2: return "Progress";
+    // Status text is shown as it is: an "&" in it is no access key.
+    case Element::Sbar: return caption.empty() ? std::nullopt : std::optional<std::string>(caption);
+    default: return std::nullopt;
+    }
+}
+
+AccessibleRole accessibleRole(Element element) {
+    switch (specOf(element).kind) {
+    case Kind::PushButton: return AccessibleRole::PushButton;
+    case Kind::CheckBox: return AccessibleRole::CheckButton;
+    case Kind::TextField: return AccessibleRole::Text;
+    case Kind::PicturePanel:
+    case Kind::GroupFrame: return AccessibleRole::Grouping;
+    case Kind::FileList:
+    case Kind::DirList: return AccessibleRole::List;
+    case Kind::ProgressBar: return AccessibleRole::ProgressBar;
+    case Kind::StatusBar: return AccessibleRole::StatusBar;
+    case Kind::Label:
+    case Kind::CommonDialog: break;
+    }
+    return AccessibleRole::StaticText;
+}
+
+}  // namespace tw
