@@ -38,7 +38,8 @@ std::wstring searchPattern(std::string_view directory) {
     return pattern + L'*';
 }
 
-// Calls `visit` for each entry of a directory but "." and "..".
+}  // namespace
+
 void forEachEntry(std::string_view directory, const std::function<void(const WIN32_FIND_DATAW&)>& visit) {
     WIN32_FIND_DATAW data;
     const FindHandle find(FindFirstFileExW(searchPattern(directory).c_str(), FindExInfoBasic, &data,
@@ -61,6 +62,8 @@ void forEachEntry(std::string_view directory, const std::function<void(const WIN
     const DWORD error = GetLastError();
     if (error != ERROR_NO_MORE_FILES) throwError(error);
 }
+
+namespace {
 
 bool writeAll(HANDLE file, std::string_view bytes) {
     DWORD written = 0;
