@@ -8,6 +8,9 @@
 # naming a generated sample cache. With a display the program opens on it;
 # without one (DISPLAY unset) it runs on a virtual display, a screenshot of
 # the main window is saved, and the program is closed.
+#
+# TW_DPI=144 scripts/run.sh runs it at another screen DPI (96 by default):
+# the private prefix's LogPixels is set before the program starts.
 set -eu
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -20,6 +23,11 @@ WINEPREFIX="$root/build/wine-demo-prefix"
 export WINEPREFIX WINEDEBUG=-all
 tools/wine-prefix "$WINEPREFIX"
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+dpi="${TW_DPI:-96}"
+case "$dpi" in
+    ''|*[!0-9]*) echo "TW_DPI must be a number of dots per inch, such as 144" >&2; exit 2 ;;
+esac
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 
 if [ $# -ge 1 ]; then
     program="$(cd "$1" && pwd)"
@@ -67,11 +75,14 @@ fi
 
 # No display: a virtual one, with Wine's own desktop so windows have frames.
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Tidewell /f >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Tidewell /d 800x600 /f >/dev/null 2>&1
+# A desktop of 800 x 600 pixels at 96 DPI, as large in inches at any other.
+desktop="$((800 * dpi / 96))x$((600 * dpi / 96))"
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Tidewell /d "$desktop" /f >/dev/null 2>&1
 # The desktop must start on the virtual display, not in a server left from above.
 wineserver -w
 shot="$root/build/tidewell-main.png"
-xvfb-run -a -s "-screen 0 800x600x24" sh -c '
+[ "$dpi" = 96 ] || shot="$root/build/tidewell-main-$dpi.png"
+xvfb-run -a -s "-screen 0 ${desktop}x24" sh -c '
     wine "$1/Tidewell32.exe" 2>/dev/null &
     geometry=$(wine "$2" wait-ready 120) || exit 1
     import -window root -crop "$geometry" "$3"

@@ -5,7 +5,7 @@
 namespace tw::win {
 
 Application::Application()
-    : fonts_(createFonts(screen_.dpi())),
+    : fonts_(screen_.dpi()),
       dialogs_([this] {
           // A box belongs to the form the user sees: the start-up window
           // while the main window prepares itself hidden.
@@ -21,7 +21,6 @@ Application::Application()
 Application::~Application() {
     for (Element form : {Element::frmTidewell, Element::frmStart})
         if (HWND h = screen_.hwnd(form); h != nullptr && IsWindow(h)) DestroyWindow(h);
-    deleteFonts(fonts_);
 }
 
 void Application::load(Element form) {

@@ -20,13 +20,6 @@ int bitmapResource(Picture picture) {
     return 0;
 }
 
-HBITMAP loadPicture(Picture picture) {
-    const int id = bitmapResource(picture);
-    return id == 0 ? nullptr
-                   : static_cast<HBITMAP>(LoadImageW(moduleInstance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0,
-                                                     LR_DEFAULTCOLOR));
-}
-
 COLORREF toColorRef(Rgb c) { return RGB(c.r, c.g, c.b); }
 
 struct WindowClassAndStyle {
@@ -48,10 +41,8 @@ WindowClassAndStyle controlClass(const ElementSpec& layout) {
         return {L"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case Kind::Label:
         // SS_NOTIFY makes the label a window the pointer is over, not its parent.
-        return {L"STATIC",
-                static_cast<DWORD>(SS_NOTIFY | SS_NOPREFIX |
-                                    (layout.has(style::CentredWrapped) ? SS_CENTER : SS_LEFTNOWORDWRAP)),
-                0};
+        // The form draws it (drawLabel), in the format labelFormat gives.
+        return {L"STATIC", SS_OWNERDRAW | SS_NOTIFY | SS_NOPREFIX, 0};
     case Kind::DirList:
         return {L"LISTBOX",
                 LBS_NOTIFY | LBS_HASSTRINGS | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER, 0};
@@ -64,16 +55,59 @@ WindowClassAndStyle controlClass(const ElementSpec& layout) {
     }
 }
 
-HWND createContainer(const ElementSpec& layout, HWND parent, const RECT& rect, const Fonts& fonts,
+HWND createContainer(const ElementSpec& layout, HWND parent, const RECT& rect, Dpi dpi,
                      std::vector<std::unique_ptr<PanelWindow>>& containers) {
     const bool picture = layout.kind == Kind::PicturePanel;
     auto panel = std::make_unique<PanelWindow>(
-        picture ? PanelWindow::Look::Picture : PanelWindow::Look::GroupFrame, loadPicture(layout.picture),
+        picture ? PanelWindow::Look::Picture : PanelWindow::Look::GroupFrame, loadPicture(layout.picture), dpi,
         layout.backColour ? toColorRef(*layout.backColour) : GetSysColor(COLOR_BTNFACE),
-        layout.textColour ? toColorRef(*layout.textColour) : GetSysColor(COLOR_BTNTEXT), fonts.bold);
+        layout.textColour ? toColorRef(*layout.textColour) : GetSysColor(COLOR_BTNTEXT));
     HWND hwnd = panel->create(parent, rect, widen(layout.caption), !layout.has(style::Hidden), controlId(layout.id));
     containers.push_back(std::move(panel));
     return hwnd;
+}
+
+// How a label's caption is laid out; kept with the label for drawLabel.
+UINT labelFormat(const ElementSpec& layout) {
+    return DT_NOPREFIX | (layout.has(style::CentredWrapped) ? DT_CENTER | DT_WORDBREAK : DT_LEFT | DT_SINGLELINE);
+}
+
+std::wstring windowText(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+HFONT fontOf(const ElementSpec& layout, HWND hwnd, const Fonts& fonts) {
+    if (layout.kind == Kind::StatusBar) return fonts.regular();
+    if (layout.kind != Kind::Label) return fonts.bold();
+    RECT client;
+    GetClientRect(hwnd, &client);
+    return fonts.fitting(windowText(hwnd), SIZE{client.right, client.bottom}, labelFormat(layout));
+}
+
+int heightOf(HFONT font) {
+    LOGFONTW logical{};
+    GetObjectW(font, sizeof logical, &logical);
+    return logical.lfHeight < 0 ? -logical.lfHeight : logical.lfHeight;
+}
+
+// One-line labels of one parent read as the rows of a table: they share the
+// smallest size any of them needed to fit.
+void matchLabelSizes(Element form, const Win32Screen& screen) {
+    std::map<Element, HFONT> smallest;
+    const auto rowLabel = [](const ElementSpec& layout) {
+        return layout.kind == Kind::Label && !layout.has(style::CentredWrapped);
+    };
+    for (const ElementSpec& layout : elementsOf(form)) {
+        if (!rowLabel(layout)) continue;
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(screen.hwnd(layout.id), WM_GETFONT, 0, 0));
+        const auto [it, first] = smallest.try_emplace(layout.parent, font);
+        if (!first && heightOf(font) < heightOf(it->second)) it->second = font;
+    }
+    for (const ElementSpec& layout : elementsOf(form))
+        if (rowLabel(layout))
+            SendMessageW(screen.hwnd(layout.id), WM_SETFONT, reinterpret_cast<WPARAM>(smallest[layout.parent]), FALSE);
 }
 
 void prepareStatusBar(HWND bar, Dpi dpi) {
@@ -83,19 +117,70 @@ void prepareStatusBar(HWND bar, Dpi dpi) {
 
 }  // namespace
 
-Fonts createFonts(Dpi dpi) {
-    const int height = -MulDiv(825, dpi.y, 7200);  // 8.25 pt
-    auto make = [height](int weight) {
-        return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
-    };
-    return {make(FW_BOLD), make(FW_NORMAL)};
+Fonts::Fonts(Dpi dpi) : height_(MulDiv(825, dpi.y, 7200)) {  // 8.25 pt
+    bold_.reset(CreateFontW(-height_, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif"));
+    regular_.reset(regularOfHeight(height_));
 }
 
-void deleteFonts(Fonts& fonts) {
-    if (fonts.bold) DeleteObject(fonts.bold);
-    if (fonts.regular) DeleteObject(fonts.regular);
-    fonts = {};
+HFONT Fonts::regularOfHeight(int height) const {
+    return CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
+}
+
+HFONT Fonts::fitting(const std::wstring& text, SIZE box, UINT format) const {
+    // A third smaller at most; below that a caption is no longer read at a glance.
+    const int smallest = height_ * 2 / 3;
+    MemoryDc dc(nullptr);
+    HFONT font = regular();
+    for (int height = height_; height >= smallest; --height) {
+        if (height < height_) {
+            GdiFont& smaller = smaller_[height];
+            if (!smaller) smaller.reset(regularOfHeight(height));
+            font = smaller.get();
+        }
+        Selected selected(dc.get(), font);
+        RECT needed{0, 0, box.cx, 0};
+        DrawTextW(dc.get(), text.c_str(), -1, &needed, format | DT_CALCRECT);
+        if (needed.right <= box.cx && needed.bottom <= box.cy) return font;
+    }
+    return font;
+}
+
+Fonts createFonts(Dpi dpi) { return Fonts(dpi); }
+
+void deleteFonts(Fonts& fonts) { fonts = Fonts(); }
+
+void drawLabel(const DRAWITEMSTRUCT& item) {
+    HWND label = item.hwndItem;
+    HDC dc = item.hDC;
+    SavedDcState saved(dc);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    // The form chooses the colours as for any static control; a label on a
+    // picture gets the null brush and leaves the picture showing.
+    auto back = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(label), WM_CTLCOLORSTATIC,
+                                                      reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label)));
+    FillRect(dc, &item.rcItem, back != nullptr ? back : GetSysColorBrush(COLOR_BTNFACE));
+    SetBkMode(dc, TRANSPARENT);
+    SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    IntersectClipRect(dc, item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom);
+    // Bold as the regular face drawn twice, one pixel apart: the strokes of
+    // a synthesized bold without its extra pixel of advance per character.
+    // The second pass falls into the blank column that ends each glyph.
+    const std::wstring caption = windowText(label);
+    const auto format = static_cast<UINT>(GetWindowLongPtrW(label, GWLP_USERDATA)) | DT_NOCLIP;
+    RECT text = item.rcItem;
+    DrawTextW(dc, caption.c_str(), -1, &text, format);
+    OffsetRect(&text, 1, 0);
+    DrawTextW(dc, caption.c_str(), -1, &text, format);
+}
+
+GdiBitmap loadPicture(Picture picture) {
+    const int id = bitmapResource(picture);
+    if (id == 0) return nullptr;
+    return GdiBitmap(static_cast<HBITMAP>(
+        LoadImageW(moduleInstance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
 }
 
 void createElements(Element form, HWND formWindow, Win32Screen& screen, const Fonts& fonts,
@@ -106,7 +191,7 @@ void createElements(Element form, HWND formWindow, Win32Screen& screen, const Fo
         const RECT rect = toPixels(layout.rect, dpi);
         HWND hwnd = nullptr;
         if (layout.kind == Kind::PicturePanel || layout.kind == Kind::GroupFrame) {
-            hwnd = createContainer(layout, parent, rect, fonts, containers);
+            hwnd = createContainer(layout, parent, rect, dpi, containers);
         } else {
             const WindowClassAndStyle cls = controlClass(layout);
             if (cls.className == nullptr) continue;  // File1 and cd1 are no windows
@@ -120,13 +205,13 @@ void createElements(Element form, HWND formWindow, Win32Screen& screen, const Fo
         }
         screen.attach(layout.id, hwnd);
         describeToScreenReaders(hwnd, layout.id);
-        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(layout.kind == Kind::StatusBar ? fonts.regular
-                                                                                              : fonts.bold),
-                     FALSE);
+        if (layout.kind == Kind::Label) SetWindowLongPtrW(hwnd, GWLP_USERDATA, labelFormat(layout));
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(layout, hwnd, fonts)), FALSE);
         if (layout.kind == Kind::CheckBox && layout.has(style::Checked)) SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
         if (layout.kind == Kind::ProgressBar) SendMessageW(hwnd, PBM_SETRANGE32, 0, 100);
         if (layout.kind == Kind::StatusBar) prepareStatusBar(hwnd, dpi);
     }
+    matchLabelSizes(form, screen);
 }
 
 HMENU createMainMenu() {

@@ -58,7 +58,10 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         onMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
         return TRUE;
     case WM_DRAWITEM:
-        onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        if (const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam); item.CtlType == ODT_STATIC)
+            drawLabel(item);
+        else
+            onDrawItem(item);
         return TRUE;
     case WM_SIZE:
         if (HWND bar = screen_.hwnd(Element::Sbar)) SendMessageW(bar, WM_SIZE, 0, 0);

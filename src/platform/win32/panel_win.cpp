@@ -7,15 +7,21 @@ constexpr wchar_t kPanelClass[] = L"TidewellPanel";
 
 }  // namespace
 
-void drawPicture(HDC dc, HBITMAP picture) {
-    if (picture == nullptr) return;
-    BITMAP bm;
-    GetObjectW(picture, sizeof bm, &bm);
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(memory, picture);
-    BitBlt(dc, 0, 0, bm.bmWidth, bm.bmHeight, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteDC(memory);
+void drawPicture(HDC dc, HBITMAP picture, Dpi dpi, const RECT& client, COLORREF background) {
+    SavedDcState saved(dc);
+    if (picture != nullptr) {
+        BITMAP bm;
+        GetObjectW(picture, sizeof bm, &bm);
+        const int width = MulDiv(bm.bmWidth, dpi.x, 96), height = MulDiv(bm.bmHeight, dpi.y, 96);
+        MemoryDc memory(dc);
+        Selected selected(memory.get(), picture);
+        SetStretchBltMode(dc, HALFTONE);
+        SetBrushOrgEx(dc, 0, 0, nullptr);  // HALFTONE needs it set after the mode
+        StretchBlt(dc, 0, 0, width, height, memory.get(), 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
+        ExcludeClipRect(dc, 0, 0, width, height);
+    }
+    const GdiBrush back(CreateSolidBrush(background));
+    FillRect(dc, &client, back.get());
 }
 
 HWND PanelWindow::create(HWND parent, const RECT& rect, const std::wstring& caption, bool visible, int id) {
@@ -23,6 +29,11 @@ HWND PanelWindow::create(HWND parent, const RECT& rect, const std::wstring& capt
     const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0);
     return WindowBase::create(WS_EX_CONTROLPARENT, kPanelClass, caption.c_str(), style, rect, parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
+}
+
+void PanelWindow::setPicture(GdiBitmap picture) {
+    picture_ = std::move(picture);
+    if (hwnd() != nullptr) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 LRESULT PanelWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -35,8 +46,17 @@ LRESULT PanelWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
         return SendMessageW(GetParent(hwnd()), message, wParam, lParam);
+    case WM_SETFONT:
+        font_ = reinterpret_cast<HFONT>(wParam);
+        if (LOWORD(lParam)) InvalidateRect(hwnd(), nullptr, FALSE);
+        return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(font_);
     case WM_ERASEBKGND:
         return 1;  // painted whole in WM_PAINT
+    case WM_PRINTCLIENT:
+        paint(reinterpret_cast<HDC>(wParam));
+        return 0;
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd(), &ps);
@@ -52,31 +72,29 @@ LRESULT PanelWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void PanelWindow::paint(HDC dc) {
     RECT client;
     GetClientRect(hwnd(), &client);
-    HBRUSH back = CreateSolidBrush(background_);
-    FillRect(dc, &client, back);
-    DeleteObject(back);
-
     if (look_ == Look::Picture) {
-        drawPicture(dc, picture_);
+        drawPicture(dc, picture_.get(), dpi_, client, background_);
         return;
     }
-    if (look_ == Look::GroupFrame) {
-        wchar_t caption[128];
-        GetWindowTextW(hwnd(), caption, 128);
-        HGDIOBJ oldFont = SelectObject(dc, font_);
-        TEXTMETRICW tm;
-        GetTextMetricsW(dc, &tm);
-        RECT frame = client;
-        frame.top += tm.tmHeight / 2;
-        DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-        SIZE extent;
-        GetTextExtentPoint32W(dc, caption, lstrlenW(caption), &extent);
-        RECT label{8, 0, 8 + extent.cx + 4, tm.tmHeight};
-        SetBkColor(dc, background_);
-        SetTextColor(dc, captionColour_);
-        ExtTextOutW(dc, 10, 0, ETO_OPAQUE, &label, caption, static_cast<UINT>(lstrlenW(caption)), nullptr);
-        SelectObject(dc, oldFont);
-    }
+    const GdiBrush back(CreateSolidBrush(background_));
+    FillRect(dc, &client, back.get());
+    wchar_t caption[128];
+    const int length = GetWindowTextW(hwnd(), caption, 128);
+    SavedDcState saved(dc);
+    SelectObject(dc, font_);
+    TEXTMETRICW tm;
+    GetTextMetricsW(dc, &tm);
+    RECT frame = client;
+    frame.top += tm.tmHeight / 2;
+    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+    SIZE extent;
+    GetTextExtentPoint32W(dc, caption, length, &extent);
+    // The caption interrupts the top edge a little way in, as a group box's does.
+    const int inset = MulDiv(8, dpi_.x, 96), gap = MulDiv(2, dpi_.x, 96);
+    RECT label{inset, 0, inset + extent.cx + 2 * gap, tm.tmHeight};
+    SetBkColor(dc, background_);
+    SetTextColor(dc, captionColour_);
+    ExtTextOutW(dc, inset + gap, 0, ETO_OPAQUE, &label, caption, static_cast<UINT>(length), nullptr);
 }
 
 }  // namespace tw::win

@@ -3,23 +3,28 @@
 // notifications up to the form, which owns all reactions.
 #pragma once
 
+#include "platform/win32/dpi.h"
+#include "platform/win32/gdi.h"
 #include "platform/win32/window_base.h"
 
 #include <string>
 
 namespace tw::win {
 
-// Draws a picture at the top-left corner, at its own size.
-void drawPicture(HDC dc, HBITMAP picture);
+// Fills `client` with a picture from its top-left corner, scaled from 96 DPI
+// to `dpi`, and with the background where the picture does not reach.
+void drawPicture(HDC dc, HBITMAP picture, Dpi dpi, const RECT& client, COLORREF background);
 
 class PanelWindow final : public WindowBase {
 public:
     enum class Look { Picture, GroupFrame };
 
-    PanelWindow(Look look, HBITMAP picture, COLORREF background, COLORREF captionColour, HFONT font)
-        : look_(look), picture_(picture), background_(background), captionColour_(captionColour), font_(font) {}
+    PanelWindow(Look look, GdiBitmap picture, Dpi dpi, COLORREF background, COLORREF captionColour)
+        : look_(look), picture_(std::move(picture)), dpi_(dpi), background_(background),
+          captionColour_(captionColour) {}
 
     HWND create(HWND parent, const RECT& rect, const std::wstring& caption, bool visible, int id);
+    void setPicture(GdiBitmap picture);
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -28,10 +33,11 @@ private:
     void paint(HDC dc);
 
     Look look_;
-    HBITMAP picture_;
+    GdiBitmap picture_;
+    Dpi dpi_;
     COLORREF background_;
     COLORREF captionColour_;
-    HFONT font_;
+    HFONT font_ = nullptr;  // WM_SETFONT's; the form owns it
 };
 
 }  // namespace tw::win

@@ -21,14 +21,10 @@ bool hasLayout(Element e) {
 
 }  // namespace
 
-Win32Screen::Win32Screen() : dpi_(screenDpi()) {
+Win32Screen::Win32Screen(Dpi dpi) : dpi_(dpi) {
     for (Element form : {Element::frmTidewell, Element::frmStart})
         for (const ElementSpec& e : elementsOf(form))
             textColours_[static_cast<std::size_t>(index(e.id))] = e.textColour;
-}
-
-Win32Screen::~Win32Screen() {
-    for (auto& [colour, b] : brushes_) DeleteObject(b);
 }
 
 void Win32Screen::attach(Element element, HWND hwnd) { hwnds_[static_cast<std::size_t>(index(element))] = hwnd; }
@@ -43,8 +39,8 @@ std::optional<Element> Win32Screen::elementOf(HWND hwnd) const {
 HBRUSH Win32Screen::brush(Rgb colour) {
     const COLORREF key = toColorRef(colour);
     auto it = brushes_.find(key);
-    if (it == brushes_.end()) it = brushes_.emplace(key, CreateSolidBrush(key)).first;
-    return it->second;
+    if (it == brushes_.end()) it = brushes_.emplace(key, GdiBrush(CreateSolidBrush(key))).first;
+    return it->second.get();
 }
 
 HBRUSH Win32Screen::controlColours(HWND control, HDC dc) {

@@ -5,6 +5,7 @@
 
 #include "platform/screen.h"
 #include "platform/win32/dpi.h"
+#include "platform/win32/gdi.h"
 #include "ui/keyboard_navigation.h"
 
 #include <windows.h>
@@ -21,8 +22,8 @@ inline constexpr UINT kFlushProgressMessage = WM_APP + 1;
 
 class Win32Screen final : public Screen {
 public:
-    Win32Screen();
-    ~Win32Screen() override;
+    // Elements are laid out for `dpi`; tests build them for any DPI.
+    explicit Win32Screen(Dpi dpi = screenDpi());
 
     void attach(Element element, HWND hwnd);
     HWND hwnd(Element element) const { return hwnds_[static_cast<std::size_t>(index(element))]; }
@@ -74,7 +75,7 @@ private:
     Dpi dpi_;
     std::array<HWND, kElementCount> hwnds_{};
     std::array<std::optional<Rgb>, kElementCount> textColours_{};
-    std::map<COLORREF, HBRUSH> brushes_;
+    std::map<COLORREF, GdiBrush> brushes_;
     std::string statusText_;
     DWORD lastUpdate_ = 0;
 };

@@ -1,6 +1,5 @@
 #include "platform/win32/start_window_win.h"
 
-#include "platform/win32/resource_ids.h"
 #include "platform/win32/wide.h"
 #include "ui/layout.h"
 
@@ -11,15 +10,10 @@ constexpr wchar_t kStartClass[] = L"frmStart";
 
 }  // namespace
 
-StartWindow::~StartWindow() {
-    if (picture_ != nullptr) DeleteObject(picture_);
-}
-
 void StartWindow::create() {
     registerClass(kStartClass, nullptr, 0);
-    picture_ = static_cast<HBITMAP>(
-        LoadImageW(moduleInstance(), MAKEINTRESOURCEW(IDB_START), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
     const FormSpec& layout = formSpec(Element::frmStart);
+    picture_ = loadPicture(layout.picture);
     // No frame: the caption is never seen and the picture fills the window.
     const RECT rect = toPixels(layout.client, screen_.dpi());
     WindowBase::create(WS_EX_TOOLWINDOW, kStartClass, widen(layout.caption).c_str(), WS_POPUP, rect, nullptr,
@@ -28,13 +22,33 @@ void StartWindow::create() {
     createElements(Element::frmStart, hwnd(), screen_, fonts_, containers_);
 }
 
+void StartWindow::setPicture(GdiBitmap picture) {
+    picture_ = std::move(picture);
+    if (hwnd() != nullptr) InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void StartWindow::paint(HDC dc) {
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    drawPicture(dc, picture_.get(), screen_.dpi(), client, GetSysColor(COLOR_BTNFACE));
+}
+
 LRESULT StartWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_ERASEBKGND) return 1;
-    if (message != WM_PAINT) return defaultProc(message, wParam, lParam);
-    PAINTSTRUCT ps;
-    drawPicture(BeginPaint(hwnd(), &ps), picture_);
-    EndPaint(hwnd(), &ps);
-    return 0;
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;  // painted whole in WM_PAINT
+    case WM_PRINTCLIENT:
+        paint(reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        paint(BeginPaint(hwnd(), &ps));
+        EndPaint(hwnd(), &ps);
+        return 0;
+    }
+    default:
+        return defaultProc(message, wParam, lParam);
+    }
 }
 
 }  // namespace tw::win

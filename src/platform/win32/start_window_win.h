@@ -9,17 +9,19 @@ namespace tw::win {
 class StartWindow final : public WindowBase {
 public:
     StartWindow(Win32Screen& screen, const Fonts& fonts) : screen_(screen), fonts_(fonts) {}
-    ~StartWindow() override;
 
     void create();
+    void setPicture(GdiBitmap picture);
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void paint(HDC dc);
+
     Win32Screen& screen_;
     const Fonts& fonts_;
-    HBITMAP picture_ = nullptr;
+    GdiBitmap picture_;
     std::vector<std::unique_ptr<PanelWindow>> containers_;
 };
 

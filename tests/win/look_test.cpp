@@ -1,0 +1,103 @@
+// Both windows built at the usual screen DPIs in this process (a font for
+// another DPI is only a font of another pixel height): every caption fits
+// its element in the font the element draws with, and the start-up window
+// and the panels show their pictures scaled, with no pixel left unpainted.
+#include "platform/win32/controls_win.h"
+#include "platform/win32/start_window_win.h"
+#include "ui/layout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace tw::test {
+namespace {
+
+using namespace win;
+
+// Colours as 32-bit pixels (0xRRGGBB).
+constexpr std::uint32_t kSentinel = 0xFF00FF, kArt = 0x0080FF, kPanelBack = 0x808080;
+
+GdiBitmap flatPicture(SIZE size) {
+    const std::vector<std::uint32_t> bits(std::size_t(size.cx * size.cy), kArt);
+    return GdiBitmap(CreateBitmap(size.cx, size.cy, 1, 32, bits.data()));
+}
+
+// The client area as the window paints it over a sentinel colour; row by row.
+std::vector<std::uint32_t> rendering(HWND window, RECT& client) {
+    GetClientRect(window, &client);
+    const BITMAPINFO info{{sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    std::uint32_t* bits = nullptr;
+    GdiBitmap target(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0));
+    MemoryDc dc(nullptr);
+    Selected selected(dc.get(), target.get());
+    FillRect(dc.get(), &client, GdiBrush(CreateSolidBrush(RGB(255, 0, 255))).get());  // kSentinel
+    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
+    GdiFlush();
+    return {bits, bits + client.right * client.bottom};
+}
+
+class Look : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override {
+        main = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+        createElements(Element::frmTidewell, main, screen, fonts, containers);
+        start.create();
+    }
+    void TearDown() override { DestroyWindow(main), DestroyWindow(start.hwnd()); }
+
+    const Dpi dpi{GetParam(), GetParam()};
+    Win32Screen screen{dpi};
+    Fonts fonts{dpi};
+    std::vector<std::unique_ptr<PanelWindow>> containers;
+    StartWindow start{screen, fonts};
+    HWND main = nullptr;
+};
+
+TEST_P(Look, EveryCaptionFitsItsElementInTheFontItDrawsWith) {
+    MemoryDc dc(nullptr);
+    for (const ElementSpec& layout : elementsOf(Element::frmTidewell)) {
+        if (layout.caption.empty()) continue;
+        SCOPED_TRACE(std::string(layout.name));
+        HWND control = screen.hwnd(layout.id);
+        RECT client;
+        GetClientRect(control, &client);
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+        ASSERT_NE(font, nullptr);
+        Selected selected(dc.get(), font);
+        wchar_t caption[256];
+        GetWindowTextW(control, caption, 256);
+        RECT needed{0, 0, client.right, 0};
+        DrawTextW(dc.get(), caption, -1, &needed,
+                  DT_CALCRECT | (layout.has(style::CentredWrapped) ? DT_WORDBREAK : DT_SINGLELINE));
+        EXPECT_LE(std::max(needed.right - client.right, needed.bottom - client.bottom), 0) << "pixels too few";
+    }
+}
+
+TEST_P(Look, PicturesAreScaledAndEveryPixelIsPainted) {
+    start.setPicture(flatPicture({300, 100}));
+    for (const auto& container : containers) container->setPicture(flatPicture({450, 220}));
+    // The start-up picture is as large as its window or a row larger.
+    const std::tuple<HWND, SIZE, std::uint32_t> cases[] = {{start.hwnd(), {300, 100}, 0},
+                                                      {screen.hwnd(Element::Manual), {450, 220}, kPanelBack},
+                                                      {screen.hwnd(Element::NewBrowser), {450, 220}, kPanelBack}};
+    for (const auto& [window, art, background] : cases) {
+        RECT client;
+        const std::vector<std::uint32_t> pixels = rendering(window, client);
+        const auto at = [&](LONG x, LONG y) { return pixels[std::size_t(y * client.right + x)]; };
+        EXPECT_EQ(std::count(pixels.begin(), pixels.end(), kSentinel), 0) << "unpainted pixels";
+        const LONG width = MulDiv(art.cx, dpi.x, 96), height = MulDiv(art.cy, dpi.y, 96);
+        EXPECT_EQ(at(std::min(width, client.right) - 1, std::min(height, client.bottom) - 1), kArt);
+        EXPECT_TRUE(width >= client.right || at(width, 0) == background) << "right of the picture";
+        EXPECT_TRUE(height >= client.bottom || at(0, height) == background) << "below the picture";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, Look, ::testing::Values(96, 120, 144, 192));
+
+}  // namespace
+}  // namespace tw::test
