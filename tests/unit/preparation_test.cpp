@@ -66,12 +66,18 @@ TEST_F(MainForm, InventoryFillsTheFieldsInOrderWhileBothBarsFollow) {
                        "text ImageCount 2", "text HTMLCount 1", "text XCount 3", "text CacheSize 4294,969432",
                        "text CacheUnit MB", "text Sbar Ready"}));
     for (const auto& values : screen.progressValues) EXPECT_EQ(values, (std::vector<int>{1, 2, 3, 4, 5, 6, 0}));
+    // Nothing to count: the counts read 0, the maxima and the size stay as they were.
+    for (const std::string& name : fs.namesIn(kCache)) fs.deleteFile(kCache + "\\" + name);
+    form.Load();
+    EXPECT_EQ(counts(), Strings(4, "0"));
+    EXPECT_EQ(screen.at(Element::ProgBar).progressMax + screen.at(Element::ProgBar2).progressMax, 12);
+    EXPECT_EQ(text(Element::CacheSize), "");
+    for (const std::string& name : {"a.jpg", "b.gif", "c.htm"}) fs.addFile(kCache + "\\" + name);
 
     // A file another program deletes while it is measured abandons the run where it stands.
     fs.before = [this](std::string_view, const std::string& path) {
         if (path == kCache + "\\a.jpg") fs.deleteFile(kCache + "\\b.gif");
     };
-    screen.calls.clear();
     form.Load();
     EXPECT_EQ(counts(), Strings(4, ""));
     EXPECT_EQ(text(Element::Sbar), "Gathering information");
