@@ -153,7 +153,7 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring program = root + L"\\program", cache = root + L"\\cache";
 
     win::Win32Screen screen;
-    win::Fonts fonts = win::createFonts(screen.dpi());
+    const win::Fonts fonts(screen.dpi());
     BenchFileSystem fs(win::narrow(program));
     QuietDialogs dialogs;
     NoProcesses processes;
@@ -227,6 +227,5 @@ int wmain(int argc, wchar_t** argv) {
     }
     removeTree(root);
     std::printf("inventory/raw=%.3f clean/raw=%.3f\n", inventoryRatio, cleanRatio);
-    win::deleteFonts(fonts);
     return 0;
 }

@@ -34,7 +34,7 @@ TEST(Accessibility, EveryElementSaysWhatItIs) {
     ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
     HWND host = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 640, 480, nullptr, nullptr, nullptr, nullptr);
     win::Win32Screen screen;
-    win::Fonts fonts = win::createFonts(screen.dpi());
+    const win::Fonts fonts(screen.dpi());
     std::vector<std::unique_ptr<win::PanelWindow>> containers;
     for (Element form : {Element::frmTidewell, Element::frmStart})
         win::createElements(form, host, screen, fonts, containers);
@@ -76,7 +76,6 @@ TEST(Accessibility, EveryElementSaysWhatItIs) {
     EXPECT_EQ(std::get<2>(described(images)), STATE_SYSTEM_MIXED);
 
     DestroyWindow(host);
-    win::deleteFonts(fonts);
     CoUninitialize();
 }
 

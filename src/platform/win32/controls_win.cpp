@@ -147,10 +147,6 @@ HFONT Fonts::fitting(const std::wstring& text, SIZE box, UINT format) const {
     return font;
 }
 
-Fonts createFonts(Dpi dpi) { return Fonts(dpi); }
-
-void deleteFonts(Fonts& fonts) { fonts = Fonts(); }
-
 void drawLabel(const DRAWITEMSTRUCT& item) {
     HWND label = item.hwndItem;
     HDC dc = item.hDC;

@@ -35,9 +35,6 @@ private:
     mutable std::map<int, GdiFont> smaller_;
 };
 
-Fonts createFonts(Dpi dpi);
-void deleteFonts(Fonts& fonts);
-
 // Creates every element of `form` (whose window is `formWindow`) and
 // registers each with the screen. Containers (panels, the frame) are kept in
 // `containers`, which must outlive their windows.
