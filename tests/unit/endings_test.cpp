@@ -71,12 +71,10 @@ TEST_F(MainForm, TheBrowserIsStartedMaximisedAsExactlyTheProgramItsPathNames) {
     };
     for (const Case& c : cases) {
         MainFormHarness h;
-        h.start({});
+        h.addCache(kCache, {});
         if (c.isFile) h.fs.addFile(c.stored);
-        h.fs.addFile(kUserIni, "\"" + c.stored + "\"\r\n");
-        h.form.Click(Element::cmdSaveManualCache);  // the preparation runs again and reads user.ini
-        h.screen.setText(Element::ManualCache, kCache);
-        h.form.Click(Element::cmdSaveManualCache);
+        h.writeSettings(c.stored, kCache);
+        h.form.Load();
         h.form.Click(Element::cmdLaunchBrowser);
         ASSERT_EQ(h.procs.starts.size(), 1u) << c.stored;
         EXPECT_EQ(h.procs.starts[0].commandLine, c.commandLine);
