@@ -42,11 +42,14 @@ void frmTidewell::Launch_Browser() {
     screen_.minimize(Element::frmTidewell);
     try {
         if (BrowserPath.empty()) throw RuntimeError(err::FileNotFound, "No browser program has been chosen.");
-        // An unquoted path with spaces is ambiguous to the platform, which
-        // would start "C:\Program.exe" for "C:\Program Files\...": when the
-        // whole text names a file, start exactly that file.
-        const std::string application = fs_.fileExists(BrowserPath) ? BrowserPath : std::string();
-        processes_.start(BrowserPath, application, kShowMaximised);
+        // An unquoted path with spaces is ambiguous: the platform would start
+        // "C:\Program.exe" for "C:\Program Files\...", and the browser would
+        // read "Files\..." as a page to open. When the whole text names a file,
+        // start exactly that file with its quoted path as the only argument.
+        if (fs_.fileExists(BrowserPath))
+            processes_.start("\"" + BrowserPath + "\"", BrowserPath, kShowMaximised);
+        else
+            processes_.start(BrowserPath, {}, kShowMaximised);
     } catch (const RuntimeError& e) {
         screen_.restore(Element::frmTidewell);
         showMessage(dialogs_, Message::BrowserNotStarted,

@@ -74,7 +74,7 @@ TEST_P(EndingButton, CleansStartsAndStoresAsTheButtonSays) {
     EXPECT_TRUE(present(kImages, !imagesGo));
     EXPECT_TRUE(present(kHtml, !htmlGo));
     EXPECT_TRUE(present(kOthers, true));
-    EXPECT_EQ(started(), starts ? Strings{kBrowser + "|" + kBrowser + "|3"} : Strings{});
+    EXPECT_EQ(started(), starts ? Strings{"\"" + kBrowser + "\"|" + kBrowser + "|3"} : Strings{});
     EXPECT_EQ(readyAtStart, starts);
     EXPECT_EQ(screen.at(Element::frmTidewell).minimised, starts);
     const Strings question = {"Job Done|68|Cleaning Done.  OK to Exit?"};
@@ -138,7 +138,7 @@ TEST_F(LaunchAndExit, BrowserPanelRefusesOnlyTheEmptyTextAndSavingNeverChangesWh
     EXPECT_EQ(boxes(), Strings{"No browser selected|48|You must select a browser! Please try again."});
     EXPECT_EQ(writes(), Strings(3, "write " + userIniPath()));
     form.Click(Element::cmdClean);
-    EXPECT_EQ(procs.starts.at(0).commandLine, kBrowser);
+    EXPECT_EQ(procs.starts.at(0).application, kBrowser);
     EXPECT_EQ(content(userIniPath()), formatUserIni("C:\\NEW\\nav.exe"));  // the end stores the field
 }
 
