@@ -22,10 +22,17 @@ inline std::wstring unlimited(const std::string& path) { return L"\\\\?\\" + win
 }
 
 inline void removeTree(const std::wstring& path) {
-    std::error_code ignored;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(path, ignored))
-        SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
-    std::filesystem::remove_all(path, ignored);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((path + L"\\*").c_str(), &data);
+    for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &data)) {
+        const std::wstring name = data.cFileName, child = path + L"\\" + name;
+        if (name == L"." || name == L"..") continue;
+        SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) removeTree(child);
+        else DeleteFileW(child.c_str());
+    }
+    if (find != INVALID_HANDLE_VALUE) FindClose(find);
+    RemoveDirectoryW(path.c_str());
 }
 
 inline void writeFile(const std::string& path, const std::string& bytes, DWORD attributes = 0) {

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <functional>
 #include <random>
+#include <tuple>
 #include <vector>
 
 namespace tw::test {
@@ -45,16 +46,11 @@ TEST(FileSystem, Win32ErrorsBecomeClassicNumbers) {
 
 TEST(FileSystem, ListsMeasuresAndDeletesTheFilesOfACacheFolder) {
     TempFolder folder;
-    // Deeper than the classic 260 characters; the program names it in capitals.
-    const std::string cache = std::string(100, 'd') + "\\" + std::string(100, 'e') + "\\cache";
-    const std::string asked = folder.at(std::string(100, 'D') + "\\" + std::string(100, 'E') + "\\CACHE");
-    std::filesystem::create_directories(unlimited(folder.at(cache)));
-    struct File {
-        std::string name, bytes;
-        DWORD attributes;
-        int deleteFailure;
-    };
-    const File files[] = {
+    // The program names the cache folder in capitals.
+    const std::string asked = folder.at("CACHE");
+    folder.makeDirectory("cache");
+    // Name, content, attributes, and the failure of its deletion.
+    const std::tuple<std::string, std::string, DWORD, int> files[] = {
         {"con.jpg", "a device to the plain path form", 0, 0},
         {"open.htm", "held open without sharing", 0, 75},
         {"page.htm.", "cut at the dot by the plain path form", 0, 0},
@@ -62,21 +58,19 @@ TEST(FileSystem, ListsMeasuresAndDeletesTheFilesOfACacheFolder) {
         {"readonly.gif", "read-only", FILE_ATTRIBUTE_READONLY, 75},
         {"\xCE\xA9\xCE\xBC.htm", "not in the ANSI code page", 0, 0},
     };
-    Names names;
-    for (const File& f : files) writeFile(folder.at(cache + "\\" + f.name), f.bytes, f.attributes);
-    for (const File& f : files) names.push_back(f.name);
-    writeFile(folder.at(cache + "\\hidden.jpg"), "hidden", FILE_ATTRIBUTE_HIDDEN);
-    folder.makeDirectory(cache + "\\sub.jpg");
-    const HANDLE open = lockFile(folder.at(cache + "\\open.htm"));
-    ASSERT_NE(open, INVALID_HANDLE_VALUE);
+    for (const auto& [name, bytes, attrs, failure] : files) writeFile(folder.at("cache\\" + name), bytes, attrs);
+    writeFile(folder.at("cache\\hidden.jpg"), "hidden", FILE_ATTRIBUTE_HIDDEN);
+    folder.makeDirectory("cache\\sub.jpg");
+    const HANDLE open = lockFile(folder.at("cache\\open.htm"));
 
     win::Win32FileSystem fs;
     const auto listed = [&] { Names n = fs.listFiles(asked); std::sort(n.begin(), n.end()); return n; };
-    EXPECT_EQ(listed(), names);
+    EXPECT_EQ(listed(),
+              (Names{"con.jpg", "open.htm", "page.htm.", "plain.jpg", "readonly.gif", "\xCE\xA9\xCE\xBC.htm"}));
     EXPECT_EQ(fs.listDirectories(asked), Names{"sub.jpg"});
-    for (const File& f : files) {
-        EXPECT_EQ(fs.fileLength(asked + "\\" + f.name), f.bytes.size()) << f.name;
-        EXPECT_EQ(failureNumber([&] { fs.deleteFile(asked + "\\" + f.name); }), f.deleteFailure) << f.name;
+    for (const auto& [name, bytes, attrs, failure] : files) {
+        EXPECT_EQ(fs.fileLength(asked + "\\" + name), bytes.size()) << name;
+        EXPECT_EQ(failureNumber([&] { fs.deleteFile(asked + "\\" + name); }), failure) << name;
     }
     CloseHandle(open);
     EXPECT_EQ(listed(), (Names{"open.htm", "readonly.gif"}));
@@ -85,21 +79,24 @@ TEST(FileSystem, ListsMeasuresAndDeletesTheFilesOfACacheFolder) {
 
 TEST(FileSystem, ReplacesASettingsFileWholeOrNotAtAll) {
     TempFolder folder;
-    for (const char* name : {"user.ini", "locked.ini"}) writeFile(folder.at(name), "old\r\n");
-    writeFile(folder.at("readonly.ini"), "old\r\n", FILE_ATTRIBUTE_READONLY);
+    // A program folder deeper than the classic 260 characters.
+    const std::string dir = folder.at(std::string(120, 'd') + "\\" + std::string(120, 'e'));
+    const auto at = [&](const std::string& name) { return dir + "\\" + name; };
+    std::filesystem::create_directories(unlimited(dir));
+    for (const char* name : {"user.ini", "locked.ini"}) writeFile(at(name), "old\r\n");
+    writeFile(at("readonly.ini"), "old\r\n", FILE_ATTRIBUTE_READONLY);
     // Another name of the same file shows whether its content was overwritten.
-    ASSERT_TRUE(CreateHardLinkW(unlimited(folder.at("link.ini")).c_str(), unlimited(folder.at("user.ini")).c_str(),
-                                nullptr));
-    const HANDLE lock = lockFile(folder.at("locked.ini"));
+    ASSERT_TRUE(CreateHardLinkW(unlimited(at("link.ini")).c_str(), unlimited(at("user.ini")).c_str(), nullptr));
+    const HANDLE lock = lockFile(at("locked.ini"));
     win::Win32FileSystem fs;
-    fs.replaceTextFile(folder.at("user.ini"), "new\r\n");
+    fs.replaceTextFile(at("user.ini"), "new\r\n");
     for (const char* name : {"readonly.ini", "locked.ini"})
-        EXPECT_EQ(failureNumber([&] { fs.replaceTextFile(folder.at(name), "new\r\n"); }), 75) << name;
+        EXPECT_EQ(failureNumber([&] { fs.replaceTextFile(at(name), "new\r\n"); }), 75) << name;
     CloseHandle(lock);
     for (const auto& [name, content] : {std::pair{"user.ini", "new\r\n"}, {"link.ini", "old\r\n"},
                                         {"locked.ini", "old\r\n"}, {"readonly.ini", "old\r\n"}})
-        EXPECT_EQ(headOf(folder.at(name)), content) << name;
-    EXPECT_EQ(fs.listFiles(folder.root()).size(), 4u) << "a temporary file was left behind";
+        EXPECT_EQ(headOf(at(name)), content) << name;
+    EXPECT_EQ(fs.listFiles(dir).size(), 4u) << "a temporary file was left behind";
 }
 
 TEST(Oracle, SizesReadAsTheClassicNumberText) {
