@@ -79,24 +79,21 @@ TEST(FileSystem, ListsMeasuresAndDeletesTheFilesOfACacheFolder) {
 
 TEST(FileSystem, ReplacesASettingsFileWholeOrNotAtAll) {
     TempFolder folder;
-    // A program folder deeper than the classic 260 characters.
-    const std::string dir = folder.at(std::string(120, 'd') + "\\" + std::string(120, 'e'));
-    const auto at = [&](const std::string& name) { return dir + "\\" + name; };
-    std::filesystem::create_directories(unlimited(dir));
-    for (const char* name : {"user.ini", "locked.ini"}) writeFile(at(name), "old\r\n");
-    writeFile(at("readonly.ini"), "old\r\n", FILE_ATTRIBUTE_READONLY);
+    for (const char* name : {"user.ini", "locked.ini"}) writeFile(folder.at(name), "old\r\n");
+    writeFile(folder.at("readonly.ini"), "old\r\n", FILE_ATTRIBUTE_READONLY);
     // Another name of the same file shows whether its content was overwritten.
-    ASSERT_TRUE(CreateHardLinkW(unlimited(at("link.ini")).c_str(), unlimited(at("user.ini")).c_str(), nullptr));
-    const HANDLE lock = lockFile(at("locked.ini"));
+    ASSERT_TRUE(
+        CreateHardLinkW(unlimited(folder.at("link.ini")).c_str(), unlimited(folder.at("user.ini")).c_str(), nullptr));
+    const HANDLE lock = lockFile(folder.at("locked.ini"));
     win::Win32FileSystem fs;
-    fs.replaceTextFile(at("user.ini"), "new\r\n");
+    fs.replaceTextFile(folder.at("user.ini"), "new\r\n");
     for (const char* name : {"readonly.ini", "locked.ini"})
-        EXPECT_EQ(failureNumber([&] { fs.replaceTextFile(at(name), "new\r\n"); }), 75) << name;
+        EXPECT_EQ(failureNumber([&] { fs.replaceTextFile(folder.at(name), "new\r\n"); }), 75) << name;
     CloseHandle(lock);
     for (const auto& [name, content] : {std::pair{"user.ini", "new\r\n"}, {"link.ini", "old\r\n"},
                                         {"locked.ini", "old\r\n"}, {"readonly.ini", "old\r\n"}})
-        EXPECT_EQ(headOf(at(name)), content) << name;
-    EXPECT_EQ(fs.listFiles(dir).size(), 4u) << "a temporary file was left behind";
+        EXPECT_EQ(headOf(folder.at(name)), content) << name;
+    EXPECT_EQ(fs.listFiles(folder.root()).size(), 4u) << "a temporary file was left behind";
 }
 
 TEST(Oracle, SizesReadAsTheClassicNumberText) {
