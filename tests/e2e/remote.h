@@ -1,7 +1,9 @@
 // Driving the real Tidewell32.exe from another process, as a user would:
-// finding its windows and controls, reading them, clicking and answering
-// its message boxes. Every wait is bounded and says what it waited for.
+// finding its windows, reading them, clicking and answering its message
+// boxes. Every wait is bounded.
 #pragma once
+
+#include "platform/win32/wide.h"
 
 #include <windows.h>
 
@@ -9,70 +11,57 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace tw::e2e {
 
 using namespace std::chrono_literals;
+using win::narrow;
+using win::widen;
 inline constexpr auto kDefaultWait = 20s;
-
-std::wstring widen(const std::string& utf8);
-std::string narrow(const std::wstring& utf16);
 
 // Polls `condition` until it holds or `limit` passes; returns whether it held.
 bool waitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit = kDefaultWait);
 
 class Program {
 public:
-    // Starts `exe` with its own folder as neither current directory nor
-    // anything else it could rely on: the working directory is `workingDir`.
+    // Starts `exe` with `workingDir` as its current directory.
     Program(const std::wstring& exe, const std::wstring& workingDir);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    DWORD id() const { return info_.dwProcessId; }
-    bool running() const;
-    // Waits for the process to end; its exit code, or nothing on time-out.
-    std::optional<DWORD> waitForExit(std::chrono::milliseconds limit = kDefaultWait);
-    void kill();
+    bool running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+    // Whether the program ended in time.
+    bool waitForExit(std::chrono::milliseconds limit = kDefaultWait) const {
+        return WaitForSingleObject(info_.hProcess, static_cast<DWORD>(limit.count())) == WAIT_OBJECT_0;
+    }
 
-    // A top-level window of this process with the given class.
+    // A top-level window of this process with the given class; of the message
+    // boxes (#32770) only a visible one.
     HWND topLevel(const wchar_t* className) const;
-    HWND waitForTopLevel(const wchar_t* className, bool visible, std::chrono::milliseconds limit = kDefaultWait);
-    // The message box (#32770) the program shows, if any.
-    HWND messageBox() const;
-    HWND waitForMessageBox(std::chrono::milliseconds limit = kDefaultWait);
+    HWND messageBox() const { return topLevel(L"#32770"); }
+    HWND waitForMessageBox(std::chrono::milliseconds limit = kDefaultWait) const {
+        HWND box = nullptr;
+        waitFor([&] { return (box = messageBox()) != nullptr; }, limit);
+        return box;
+    }
 
 private:
     PROCESS_INFORMATION info_{};
 };
 
 std::string windowText(HWND hwnd);
-std::string className(HWND hwnd);
-std::vector<HWND> descendants(HWND parent);
-// The child's rectangle relative to its parent's client area.
-RECT rectInParent(HWND child);
-RECT clientRect(HWND hwnd);
-RECT windowRect(HWND hwnd);
-
-// Clicks a button the way the mouse would, without waiting for what the
-// click opens (a modal box would block a sent message).
-void click(HWND button);
-// Chooses a menu command by its identifier.
-void chooseMenu(HWND window, UINT commandId);
+// Clicks a button without waiting for what the click opens.
+inline void click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
 
 struct BoxContent {
     std::string caption;
     std::string text;
 };
-BoxContent readMessageBox(HWND box);
+inline BoxContent readMessageBox(HWND box) { return {windowText(box), windowText(GetDlgItem(box, 0xFFFF))}; }
 // Presses IDOK, IDYES or IDNO in a message box.
-void answerMessageBox(HWND box, int buttonId);
-
-// The index of the list box item showing `label`, or -1.
-int listIndexOf(HWND list, const std::string& label);
-// Selects the item and double-clicks it, without waiting for what follows.
-void doubleClickItem(HWND list, int index);
+inline void answerMessageBox(HWND box, int button) {
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+}
 
 }  // namespace tw::e2e

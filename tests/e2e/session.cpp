@@ -1,80 +1,131 @@
+// The harness behind remote.h, program_folder.h and session.h.
 #include "session.h"
 
-#include "platform/win32/control_ids.h"
 #include "ui/layout.h"
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
+#include <thread>
 
 namespace tw::e2e {
 namespace {
 
-int twips(int value, int dpi) { return MulDiv(value, dpi, 1440); }
+namespace fs = std::filesystem;
 
-RECT expectedRect(const ElementSpec& layout) {
-    HDC screen = GetDC(nullptr);
-    const int dx = GetDeviceCaps(screen, LOGPIXELSX), dy = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    const int left = twips(layout.rect.left, dx), top = twips(layout.rect.top, dy);
-    return RECT{left, top, left + twips(layout.rect.width, dx), top + twips(layout.rect.height, dy)};
-}
-
-bool sameRect(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+// A desktop of the driver's own, which Wine draws itself when the registry
+// gives it a size: hiding a window there is immediate, while on a display
+// without a window manager Wine waits 2 s for each.
+wchar_t* ownDesktop() {
+    static wchar_t name[] = L"TidewellE2E";
+    static const bool ready = [] {
+        if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
+            RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\Explorer\\Desktops", name, REG_SZ, L"1024x768",
+                            sizeof L"1024x768");
+        HDESK desktop = CreateDesktopW(name, nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+        return desktop != nullptr && SetThreadDesktop(desktop);
+    }();
+    return ready ? name : nullptr;
 }
 
 }  // namespace
 
-Session::Session(const ProgramFolder& folder) : program_(std::make_unique<Program>(folder.exe(), folder.root())) {}
+bool waitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(20ms);
+    }
+    return true;
+}
 
-HWND Session::start() const { return program_->topLevel(L"frmStart"); }
+Program::Program(const std::wstring& exe, const std::wstring& workingDir) {
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.lpDesktop = ownDesktop();
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, workingDir.c_str(),
+                        &startup, &info_))
+        throw std::runtime_error("cannot start " + narrow(exe) + ": error " + std::to_string(GetLastError()));
+    WaitForInputIdle(info_.hProcess, 10000);
+}
+
+Program::~Program() {
+    if (running() && TerminateProcess(info_.hProcess, 99)) WaitForSingleObject(info_.hProcess, 5000);
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+HWND Program::topLevel(const wchar_t* className) const {
+    const bool box = lstrcmpW(className, L"#32770") == 0;
+    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, className, nullptr)) != nullptr;) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        if (pid == info_.dwProcessId && (!box || IsWindowVisible(w))) return w;
+    }
+    return nullptr;
+}
+
+// Asked by a message: another process's controls keep their text to themselves.
+std::string windowText(HWND hwnd) {
+    wchar_t buffer[4096];
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000,
+                             &length))
+        return "<no answer>";
+    return narrow(std::wstring_view(buffer, length));
+}
+
+ProgramFolder::ProgramFolder() {
+    static int counter = 0;
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    const fs::path bin = fs::path(self).parent_path(), root = fs::temp_directory_path() / "tidewell-e2e-";
+    root_ = root.wstring() + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
+    dir_ = root_ + L"\\Program Folder";
+    cache_ = root_ + L"\\cache";
+    fs::remove_all(root_);  // Wine reuses process numbers
+    fs::create_directories(dir_);
+    fs::create_directories(cache_);
+    fs::copy_file(bin / "Tidewell32.exe", exe());
+    fs::copy_file(bin / "fake_browser.exe", browser());
+}
+
+ProgramFolder::~ProgramFolder() {
+    std::error_code ignored;
+    fs::remove_all(root_, ignored);
+}
+
+std::string ProgramFolder::cacheUtf8() const { return narrow(cache_); }
+
+void ProgramFolder::write(const std::wstring& name, const std::string& bytes) const {
+    std::ofstream(fs::path(path(name)), std::ios::binary) << bytes;
+}
+
+std::optional<std::string> ProgramFolder::read(const std::wstring& name) const {
+    std::ifstream file(fs::path(path(name)), std::ios::binary);
+    if (!file) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+void ProgramFolder::remove(const std::wstring& name) const { fs::remove(path(name)); }
 
 bool Session::waitReady(std::chrono::milliseconds limit) {
-    main_ = program_->waitForTopLevel(L"frmTidewell", true, limit);
-    return main_ != nullptr && waitFor([&] { return start() != nullptr && !IsWindowVisible(start()); }, limit);
+    return waitFor(
+        [&] {
+            main_ = program_->topLevel(L"frmTidewell");
+            const HWND s = start();
+            return main_ != nullptr && IsWindowVisible(main_) && s != nullptr && !IsWindowVisible(s);
+        },
+        limit);
 }
 
 HWND Session::find(Element element) const {
-    const ElementSpec& layout = specOf(element);
-    HWND parent = layout.parent == Element::frmTidewell ? main_ : find(layout.parent);
-    const RECT wanted = expectedRect(layout);
-    // Elements that share a rectangle (the two panels) are told apart by
-    // their stacking, which follows the layout table.
-    int sameBefore = 0;
-    for (const ElementSpec& other : elementsOf(Element::frmTidewell)) {
-        if (other.id == element) break;
-        if (other.parent == layout.parent && other.rect == layout.rect) ++sameBefore;
-    }
-    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        // The status bar docks itself to the bottom edge whatever its rectangle.
-        const bool matches = layout.kind == Kind::StatusBar ? className(child) == "msctls_statusbar32"
-                                                          : sameRect(rectInParent(child), wanted);
-        if (matches && sameBefore-- == 0) return child;
-    }
-    throw std::runtime_error("no control at the rectangle of " + std::string(layout.name));
-}
-
-int Session::checkValue(Element box) const {
-    return static_cast<int>(SendMessageW(find(box), BM_GETCHECK, 0, 0));
-}
-
-void Session::menu(Element item) const { chooseMenu(main_, static_cast<UINT>(win::controlId(item))); }
-
-bool Session::showsColour(Element element, COLORREF colour) const {
-    const RECT r = windowRect(find(element));
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    bool found = false;
-    for (int y = 0; y < height && !found; ++y)
-        for (int x = 0; x < width && !found; ++x) found = GetPixel(memory, x, y) == colour;
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return found;
+    const Element parent = specOf(element).parent;
+    HWND control = GetDlgItem(parent == Element::frmTidewell ? main_ : find(parent), win::controlId(element));
+    if (control == nullptr) throw std::runtime_error("no control for " + std::string(specOf(element).name));
+    return control;
 }
 
 BoxContent Session::answerBox(int buttonId) {

@@ -1,10 +1,10 @@
-// One run of Tidewell32.exe from a program folder, with its windows found by
-// the same layout tables the program is built from.
+// One run of Tidewell32.exe from a program folder, with its controls found
+// by the identifiers the program gives each element.
 #pragma once
 
+#include "platform/win32/control_ids.h"
 #include "program_folder.h"
 #include "remote.h"
-#include "ui/element.h"
 
 #include <memory>
 
@@ -13,30 +13,29 @@ namespace tw::e2e {
 class Session {
 public:
     // Starts the program with another folder as its current directory.
-    explicit Session(const ProgramFolder& folder);
+    explicit Session(const ProgramFolder& folder) : program_(std::make_unique<Program>(folder.exe(), folder.root())) {}
 
     Program& program() { return *program_; }
     HWND main() const { return main_; }
-    HWND start() const;
+    HWND start() const { return program_->topLevel(L"frmStart"); }
 
     // Waits until start-up is over: the main window visible, frmStart hidden.
-    // Boxes shown during start-up are left for the test to answer.
     bool waitReady(std::chrono::milliseconds limit = kDefaultWait);
 
-    // The control of an element, found by its rectangle in its parent.
     HWND find(Element element) const;
     std::string text(Element element) const { return windowText(find(element)); }
+    void type(Element field, const std::string& value) const {
+        const std::wstring wide = widen(value);
+        SendMessageTimeoutW(find(field), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()), SMTO_ABORTIFHUNG, 5000,
+                            nullptr);
+    }
     bool visible(Element element) const { return IsWindowVisible(find(element)) != FALSE; }
-    int checkValue(Element box) const;
+    int checkValue(Element box) const { return static_cast<int>(SendMessageW(find(box), BM_GETCHECK, 0, 0)); }
     void click(Element element) const { e2e::click(find(element)); }
-    // Chooses a menu command. Menus cannot be read across processes under
-    // Wine, so the item is named by its element.
-    void menu(Element item) const;
+    // Menus cannot be read across processes under Wine: the item is chosen by its element.
+    void menu(Element item) const { PostMessageW(main_, WM_COMMAND, MAKEWPARAM(win::controlId(item), 0), 0); }
 
-    // Whether the element's area on screen shows this colour somewhere.
-    bool showsColour(Element element, COLORREF colour) const;
-
-    // Runs one message-box exchange: waits for a box, reads it, answers it.
+    // One message-box exchange: waits for a box, reads it, answers it.
     BoxContent answerBox(int buttonId);
 
 private:

@@ -6,12 +6,15 @@
 
 #include <windows.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
 namespace tw::test {
 
-// The unlimited form (\\?\) reaches long paths and names the plain form alters.
+// The verbatim form (\\?\) reaches long paths and names the plain form alters.
 inline std::wstring unlimited(const std::string& path) { return L"\\\\?\\" + win::widen(path); }
 
 [[noreturn]] inline void fail(const std::string& what) {
@@ -21,43 +24,30 @@ inline std::wstring unlimited(const std::string& path) { return L"\\\\?\\" + win
 inline void removeTree(const std::wstring& path) {
     WIN32_FIND_DATAW data;
     HANDLE find = FindFirstFileW((path + L"\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = data.cFileName;
-            if (name == L"." || name == L"..") continue;
-            const std::wstring child = path + L"\\" + name;
-            SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) removeTree(child);
-            else DeleteFileW(child.c_str());
-        } while (FindNextFileW(find, &data));
-        FindClose(find);
+    for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &data)) {
+        const std::wstring name = data.cFileName, child = path + L"\\" + name;
+        if (name == L"." || name == L"..") continue;
+        SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) removeTree(child);
+        else DeleteFileW(child.c_str());
     }
+    if (find != INVALID_HANDLE_VALUE) FindClose(find);
     RemoveDirectoryW(path.c_str());
 }
 
 inline void writeFile(const std::string& path, const std::string& bytes, DWORD attributes = 0) {
-    HANDLE h = CreateFileW(unlimited(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) fail("cannot create " + path);
-    DWORD written = 0;
-    const bool ok = bytes.empty() || WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(h);
-    if (!ok) fail("cannot write " + path);
-    if (attributes != 0 && !SetFileAttributesW(unlimited(path).c_str(), attributes)) fail("cannot mark " + path);
+    if (!(std::ofstream(std::filesystem::path(unlimited(path)), std::ios::binary) << bytes) ||
+        (attributes != 0 && !SetFileAttributesW(unlimited(path).c_str(), attributes)))
+        fail("cannot write " + path);
 }
 
 // The first bytes of a file, or "<missing>".
-inline std::string headOf(const std::string& path, DWORD limit = 1 << 16) {
-    HANDLE h = CreateFileW(unlimited(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return "<missing>";
-    std::string bytes(limit, '\0');
-    DWORD read = 0;
-    ReadFile(h, bytes.data(), limit, &read, nullptr);
-    CloseHandle(h);
-    bytes.resize(read);
-    return bytes;
+inline std::string headOf(const std::string& path, std::size_t limit = 1 << 16) {
+    std::ifstream file(std::filesystem::path(unlimited(path)), std::ios::binary);
+    return file ? std::string(std::istreambuf_iterator<char>(file), {}).substr(0, limit) : "<missing>";
 }
 
-// Holds a file open without sharing, as another program might; -1 on failure.
+// Holds a file open without sharing, as another program might; INVALID_HANDLE_VALUE on failure.
 inline HANDLE lockFile(const std::string& path) {
     return CreateFileW(unlimited(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
 }
@@ -65,15 +55,11 @@ inline HANDLE lockFile(const std::string& path) {
 class TempFolder {
 public:
     TempFolder() {
-        wchar_t temp[MAX_PATH + 1];
-        if (GetTempPathW(MAX_PATH + 1, temp) == 0) fail("no temporary folder");
-        // Wine reuses process numbers: a folder an aborted run left is skipped.
         static int serial = 0;
-        do {
-            root_ = win::narrow(temp) + "tw-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-                    std::to_string(++serial);
-        } while (!CreateDirectoryW(unlimited(root_).c_str(), nullptr) && GetLastError() == ERROR_ALREADY_EXISTS);
-        if (GetFileAttributesW(unlimited(root_).c_str()) == INVALID_FILE_ATTRIBUTES) fail("cannot create " + root_);
+        const std::string name = "tw-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
+        root_ = win::narrow((std::filesystem::temp_directory_path() / name).wstring());
+        removeTree(unlimited(root_));  // Wine reuses process numbers
+        if (!CreateDirectoryW(unlimited(root_).c_str(), nullptr)) fail("cannot create " + root_);
     }
     ~TempFolder() { removeTree(unlimited(root_)); }
     TempFolder(const TempFolder&) = delete;

@@ -3,12 +3,13 @@
 //   twctl wait-ready [seconds]   exit 0 once the main window is up, printing
 //                                its place as WIDTHxHEIGHT+LEFT+TOP
 //   twctl close [seconds]        close it and wait until the program has ended
-#include "remote.h"
+#include <windows.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cwchar>
-
-using namespace tw::e2e;
+#include <string>
+#include <thread>
 
 namespace {
 
@@ -18,6 +19,16 @@ bool ready() {
     HWND main = findMain();
     HWND start = FindWindowW(L"frmStart", nullptr);
     return main != nullptr && IsWindowVisible(main) && (start == nullptr || !IsWindowVisible(start));
+}
+
+template <class Condition>
+bool waitFor(Condition condition, std::chrono::seconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
 }
 
 }  // namespace

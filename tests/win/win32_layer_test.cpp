@@ -1,0 +1,145 @@
+// The Win32 layer on real files: a cache folder listed, measured and cleaned,
+// settings files replaced whole, Win32 errors as the classic numbers the
+// program reacts to; and the portable conversions against oleaut32, which
+// every Windows and Wine carries, as the classic run-time converted.
+#include "app/settings_file.h"
+#include "cache/inventory_rules.h"
+#include "platform/runtime_error.h"
+#include "platform/win32/error_map.h"
+#include "platform/win32/file_system_win.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <oleauto.h>
+
+#include <algorithm>
+#include <functional>
+#include <random>
+#include <tuple>
+#include <vector>
+
+namespace tw::test {
+namespace {
+
+using Names = std::vector<std::string>;
+constexpr LCID kEnglishUs = 0x409;
+
+int failureNumber(const std::function<void()>& operation) {
+    try {
+        operation();
+    } catch (const RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+TEST(FileSystem, Win32ErrorsBecomeClassicNumbers) {
+    // Anything unknown is an access error, which the cleaning skips.
+    const std::pair<DWORD, int> cases[] = {
+        {ERROR_FILE_NOT_FOUND, 53}, {ERROR_PATH_NOT_FOUND, 76}, {ERROR_DIRECTORY, 76}, {ERROR_INVALID_NAME, 52},
+        {ERROR_ACCESS_DENIED, 75}, {ERROR_SHARING_VIOLATION, 75}, {ERROR_LOCK_VIOLATION, 75}, {ERROR_NOT_READY, 71},
+        {ERROR_DISK_FULL, 61}, {ERROR_FILE_EXISTS, 58}, {ERROR_INVALID_DRIVE, 68}, {ERROR_WRITE_PROTECT, 70},
+        {ERROR_TOO_MANY_OPEN_FILES, 67}, {ERROR_NOT_SUPPORTED, 75}, {0xDEADBEEF, 75}};
+    for (const auto& [code, number] : cases) EXPECT_EQ(win::classicErrorNumber(code), number) << code;
+}
+
+TEST(FileSystem, ListsMeasuresAndDeletesTheFilesOfACacheFolder) {
+    TempFolder folder;
+    // The program names the cache folder in capitals.
+    const std::string asked = folder.at("CACHE");
+    folder.makeDirectory("cache");
+    // Name, content, attributes, and the failure of its deletion.
+    const std::tuple<std::string, std::string, DWORD, int> files[] = {
+        {"con.jpg", "a device to the plain path form", 0, 0},
+        {"open.htm", "held open without sharing", 0, 75},
+        {"page.htm.", "cut at the dot by the plain path form", 0, 0},
+        {"plain.jpg", "12345", 0, 0},
+        {"readonly.gif", "read-only", FILE_ATTRIBUTE_READONLY, 75},
+        {"\xCE\xA9\xCE\xBC.htm", "not in the ANSI code page", 0, 0},
+    };
+    for (const auto& [name, bytes, attrs, failure] : files) writeFile(folder.at("cache\\" + name), bytes, attrs);
+    writeFile(folder.at("cache\\hidden.jpg"), "hidden", FILE_ATTRIBUTE_HIDDEN);
+    folder.makeDirectory("cache\\sub.jpg");
+    const HANDLE open = lockFile(folder.at("cache\\open.htm"));
+
+    win::Win32FileSystem fs;
+    const auto listed = [&] { Names n = fs.listFiles(asked); std::sort(n.begin(), n.end()); return n; };
+    EXPECT_EQ(listed(),
+              (Names{"con.jpg", "open.htm", "page.htm.", "plain.jpg", "readonly.gif", "\xCE\xA9\xCE\xBC.htm"}));
+    EXPECT_EQ(fs.listDirectories(asked), Names{"sub.jpg"});
+    for (const auto& [name, bytes, attrs, failure] : files) {
+        EXPECT_EQ(fs.fileLength(asked + "\\" + name), bytes.size()) << name;
+        EXPECT_EQ(failureNumber([&] { fs.deleteFile(asked + "\\" + name); }), failure) << name;
+    }
+    CloseHandle(open);
+    EXPECT_EQ(listed(), (Names{"open.htm", "readonly.gif"}));
+    EXPECT_EQ(failureNumber([&] { fs.listFiles(asked + "\\open.htm"); }), 76);
+}
+
+TEST(FileSystem, ReplacesASettingsFileWholeOrNotAtAll) {
+    TempFolder folder;
+    for (const char* name : {"user.ini", "locked.ini"}) writeFile(folder.at(name), "old\r\n");
+    writeFile(folder.at("readonly.ini"), "old\r\n", FILE_ATTRIBUTE_READONLY);
+    // Another name of the same file shows whether its content was overwritten.
+    ASSERT_TRUE(
+        CreateHardLinkW(unlimited(folder.at("link.ini")).c_str(), unlimited(folder.at("user.ini")).c_str(), nullptr));
+    const HANDLE lock = lockFile(folder.at("locked.ini"));
+    win::Win32FileSystem fs;
+    fs.replaceTextFile(folder.at("user.ini"), "new\r\n");
+    for (const char* name : {"readonly.ini", "locked.ini"})
+        EXPECT_EQ(failureNumber([&] { fs.replaceTextFile(folder.at(name), "new\r\n"); }), 75) << name;
+    CloseHandle(lock);
+    for (const auto& [name, content] : {std::pair{"user.ini", "new\r\n"}, {"link.ini", "old\r\n"},
+                                        {"locked.ini", "old\r\n"}, {"readonly.ini", "old\r\n"}})
+        EXPECT_EQ(headOf(folder.at(name)), content) << name;
+    EXPECT_EQ(fs.listFiles(folder.root()).size(), 4u) << "a temporary file was left behind";
+}
+
+TEST(Oracle, SizesReadAsTheClassicNumberText) {
+    std::vector<std::uint64_t> counts{999, 1536, 999'999, 123'456'789, 999'999'999'999'999};
+    std::mt19937_64 random(20240611);
+    // Below 10^15 bytes, where oleaut32 would round an exact tie away from
+    // zero and we to even.
+    for (int i = 0; i < 20'000; ++i) counts.push_back((random() >> (random() % 64)) % 1'000'000'000'000'000);
+    for (std::uint64_t p = 1000; p < 1'000'000'000'000'000; p *= 10) counts.insert(counts.end(), {p - 1, p + 5});
+    // Kilobytes and megabytes as the inventory divides them; a size shows from 1 KB up.
+    for (const std::uint64_t count : counts) {
+        for (const double value : {count / 1000.0, count / 1'000'000.0}) {
+            BSTR text = nullptr;
+            if (value < 1) continue;
+            ASSERT_EQ(VarBstrFromR8(value, kEnglishUs, LOCALE_NOUSEROVERRIDE, &text), S_OK);
+            EXPECT_EQ(formatDecimal(value, "."), win::narrow(text)) << std::hexfloat << value;
+            SysFreeString(text);
+        }
+    }
+}
+
+TEST(Oracle, TextToInt16AsTheClassicConversion) {
+    // Left out on purpose: a D exponent ("1D3") and &H with more than four
+    // digits ("&HFFFFFFFF" is -1) read as the classic file input reads them,
+    // and the locale's currency, grouping, parentheses and detached or trailing
+    // signs and no-break spaces ("$5", "1,000", "(5)", "- 1"), which only
+    // oleaut32 takes.
+    std::vector<std::string> texts{"&H10", "&HFFFF", "&h7fff", "&H8000", "&O17", "&o177777", "&H", "&HG", "&H10000",
+                                   "&O", "&O8", "+7", ".5", "5.", "-0", "00012", "abc", "1x", "1 2", "--1", "1e",
+                                   "e1", ".", "-", "0x10", "\t3", "3\t", "1..2", "1e+", "1e400", "-1e400",
+                                   "123456789012345678901234567890"};
+    for (const char* number : {"0", "1", "2", "-1", "-2", "32767", "32768", "-32768", "-32769", "70000", "3.2767"})
+        for (const char* tail : {"", ".5", ".49", ".51", "E4", "e-2", "  "})
+            texts.push_back(std::string(" ") + number + tail);
+    for (int n = -70'001; n <= 70'001; n += 379) texts.push_back(std::to_string(n) + ".5");
+    for (const std::string& text : texts) {
+        std::int16_t ours = 0;
+        SHORT theirs = 0;
+        const int failure = failureNumber([&] { ours = GeneralValue::fromField(text, false).toInt16(); });
+        const HRESULT hr = VarI2FromStr(win::widen(text).data(), kEnglishUs, LOCALE_NOUSEROVERRIDE, &theirs);
+        const int theirFailure =
+            hr == DISP_E_OVERFLOW ? err::Overflow : hr == DISP_E_TYPEMISMATCH ? err::TypeMismatch : hr;
+        EXPECT_EQ(std::pair(failure, failure ? 0 : ours), std::pair(theirFailure, theirFailure ? 0 : theirs))
+            << '"' << text << '"';
+    }
+}
+
+}  // namespace
+}  // namespace tw::test
