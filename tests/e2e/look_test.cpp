@@ -21,13 +21,13 @@ TEST(Look, MainWindowIsLaidOutAt144Dpi) {
     folder.writeBrowser(narrow(folder.browser()));
     Session session(folder);
     ASSERT_TRUE(session.waitReady()) << "the main window did not come up";
-    const RECT client = clientRect(session.main());
+    RECT client, frame;
+    GetClientRect(session.main(), &client);
     EXPECT_EQ(std::tuple(client.right, client.bottom), std::tuple(MulDiv(6825, 144, 1440), MulDiv(3690, 144, 1440)));
     // Frame1: Left 1920, Top 600, 4815 x 2655 twips.
-    HWND frame = FindWindowExW(session.main(), nullptr, L"TidewellPanel", L"Cache Contents");
-    ASSERT_NE(frame, nullptr);
-    const RECT r = rectInParent(frame);
-    EXPECT_EQ(std::tuple(r.left, r.top, r.right - r.left, r.bottom - r.top),
+    GetWindowRect(session.find(Element::Frame1), &frame);
+    MapWindowPoints(nullptr, session.main(), reinterpret_cast<POINT*>(&frame), 2);
+    EXPECT_EQ(std::tuple(frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top),
               std::tuple(192L, 60L, LONG(MulDiv(4815, 144, 1440)), LONG(MulDiv(2655, 144, 1440))));
 }
 

@@ -3,7 +3,7 @@
 // program reacts to; and the portable conversions against oleaut32, which
 // every Windows and Wine carries, as the classic run-time converted.
 #include "app/settings_file.h"
-#include "cache/inventory_rules.h"
+#include "cache/size_text.h"
 #include "platform/runtime_error.h"
 #include "platform/win32/error_map.h"
 #include "platform/win32/file_system_win.h"
