@@ -45,11 +45,6 @@ void FakeScreen::setProgressValue(Element e, int value) {
     progressValues[e == Element::ProgBar ? 0 : 1].push_back(value);
 }
 
-void FakeScreen::setFormOuterSize(Element f, int, int) {
-    if (at(f).minimised) throw RuntimeError(err::CannotSizeMinimised);
-    ++resizes;
-}
-
 void FakeScreen::unload(Element form) {
     log("unload " + name(form));
     if (onUnload) onUnload(form);

@@ -38,7 +38,7 @@ public:
     void showDirectories(Element, const std::vector<DirectoryEntry>&) override {}
     void setFormLeft(Element f, int) override { log("left " + name(f)); }
     void setFormTop(Element f, int) override { log("top " + name(f)); }
-    void setFormOuterSize(Element f, int, int) override;
+    void setFormOuterSize(Element, int, int) override {}
     void minimize(Element f) override { at(f).minimised = true; }
     void restore(Element f) override { at(f).minimised = false; }
     void unload(Element form) override;
@@ -56,7 +56,6 @@ public:
     std::vector<std::string> calls;  // "visible Manual 1", "text Sbar Ready", "end", ...
     std::vector<int> progressValues[2];  // ProgBar, ProgBar2
     std::string separator = ".";
-    int resizes = 0;
     bool ended = false;
 
 private:

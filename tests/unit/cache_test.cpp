@@ -1,6 +1,5 @@
 #include "cache/cleaning.h"
 #include "cache/file_kind.h"
-#include "cache/inventory.h"
 #include "cache/size_text.h"
 #include "fake_file_system.h"
 #include "ui/progress_units.h"
@@ -39,40 +38,8 @@ TEST(SizeText, UsesDecimalUnitsAndShowsTheFraction) {
     EXPECT_FALSE(sizeText(0, "."));
 }
 
-struct RecordedProgress : InventoryProgress {
-    void begin(std::size_t n) override { seen.push_back("begin " + std::to_string(n)); }
-    void advance(std::size_t n) override { last = n; }
-    void end() override { seen.push_back("end"); }
-    Strings seen;
-    std::size_t last = 0;
-};
-
-// Ordinary caches hold thousands of files of a kind; more than 32,767 in all.
-TEST(Inventory, CountsEveryFileOfEveryKindAtAnySize) {
-    const std::tuple<std::size_t, std::size_t, std::size_t> sizes[] = {{1000, 0, 1}, {1001, 5000, 27000}};
-    for (const auto& [images, html, others] : sizes) {
-        FakeFileSystem fs;
-        Strings names;
-        const auto add = [&](const std::string& name) { names.push_back(name); fs.addFile(kDir + "\\" + name, "12"); };
-        for (std::size_t i = 0; i < others; ++i) add("o" + std::to_string(i) + ".dat");
-        for (std::size_t i = 0; i < images; ++i) add("i" + std::to_string(i) + ".gif");
-        for (std::size_t i = 0; i < html; ++i) add("h" + std::to_string(i) + ".htm");
-        RecordedProgress progress;
-        const Inventory found = takeInventory(fs, kDir + "\\", names, progress);
-        const std::size_t total = images + html + others;
-        EXPECT_EQ(found.total, total);
-        EXPECT_EQ(found.images.size(), images);
-        EXPECT_EQ(found.html.size(), html);
-        EXPECT_EQ(found.unknown, others);
-        EXPECT_EQ(found.bytes, 2 * total);
-        EXPECT_EQ(progress.seen, (Strings{"begin " + std::to_string(total), "end"}));
-        EXPECT_EQ(progress.last, total);
-        if (images) EXPECT_EQ(found.images.back(), "i" + std::to_string(images - 1) + ".gif");
-        // The cleaning deletes every listed file of a cleaned kind, and nothing else.
-        EXPECT_EQ(cleanListed(fs, kDir, found.html, found.html.size()).deleted.size(), html);
-        EXPECT_EQ(fs.namesIn(kDir).size(), images + others);
-    }
-    // Beyond an int a bar counts in scaled units, never wrapped ones.
+// Beyond an int a bar counts in scaled units, never wrapped ones.
+TEST(Progress, ScalesCountsBeyondTheBarsRange) {
     const std::size_t huge = 3'000'000'000u;
     EXPECT_GT(progressUnits(huge, huge), progressUnits(huge / 2, huge));
     EXPECT_GT(progressUnits(huge / 2, huge), 0);

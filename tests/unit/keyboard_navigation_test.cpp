@@ -21,12 +21,10 @@ TEST(KeyboardNavigation, EachViewTabsByTabIndexAndAnswersOnlyItsOwnAccessKeys) {
         {{}, {CacheDir, cmdChange, ImageCount, HTMLCount, XCount, TotalCount, CacheSize, BO, AO, cmdLaunchBrowser,
               cmdExit, cmdCleanExit, CacheUnit, cmdClean},
          {{'t', cmdClean}, {'S', cmdLaunchBrowser}, {'E', cmdCleanExit}, {'F', std::nullopt}}},
-        {{Manual, Dir1}, {ManualCache, cmdSaveManualCache, cmdBrowseManual, cmdExitManual, Dir1},
-         {{'T', std::nullopt}, {'S', cmdSaveManualCache}, {'N', cmdExitManual}}},
         {{NewBrowser}, {cmdSaveBrowser, Browser, cmdCancelBrowser, cmdFindBrowser},
-         {{'I', cmdFindBrowser}, {'O', std::nullopt}}},
-        {{NewBrowser, Manual}, {ManualCache, cmdSaveManualCache, cmdBrowseManual, cmdExitManual},
-         {{'N', cmdExitManual}, {'I', std::nullopt}}},
+         {{'I', cmdFindBrowser}, {'T', std::nullopt}}},
+        {{NewBrowser, Manual, Dir1}, {ManualCache, cmdSaveManualCache, cmdBrowseManual, cmdExitManual, Dir1},
+         {{'N', cmdExitManual}, {'S', cmdSaveManualCache}, {'I', std::nullopt}}},
     };
     for (const View& view : views) {
         FakeScreen screen;

@@ -140,7 +140,7 @@ TEST_F(MainForm, BrowserPanelRefusesOnlyTheEmptyPathAndFindKeepsTheLastChoice) {
     EXPECT_EQ(caption(), "Tidewell 32");
 }
 
-TEST_F(MainForm, SwitchesHintsAndFixedSizeFollowTheWindowEvents) {
+TEST_F(MainForm, SwitchesAndHintsFollowThePointerAndClicks) {
     start({});
     form.Click(Element::AO);
     EXPECT_EQ(text(Element::AO), "Preserve");
@@ -153,12 +153,6 @@ TEST_F(MainForm, SwitchesHintsAndFixedSizeFollowTheWindowEvents) {
         form.MouseMove(over);
         EXPECT_EQ(text(Element::Sbar), status);
     }
-    screen.minimize(Element::frmTidewell);
-    form.Resize();
-    screen.restore(Element::frmTidewell);
-    form.Resize();
-    EXPECT_EQ(screen.resizes, 1);
-    EXPECT_TRUE(dialogs.boxes.empty());
 }
 
 }  // namespace
