@@ -19,27 +19,24 @@ public:
         int flags;
         std::string caption;
     };
-
     int messageBox(std::string_view text, int flags, std::string_view caption) override {
         boxes.push_back({std::string(text), flags, std::string(caption)});
         if (onBox) onBox();
-        if (answers.empty()) return (flags & mb::YesNo) ? mb::AnswerYes : mb::AnswerOk;
-        const int answer = answers.front();
-        answers.pop_front();
+        const int answer = answers.empty() ? ((flags & mb::YesNo) ? mb::AnswerYes : mb::AnswerOk) : answers.front();
+        if (!answers.empty()) answers.pop_front();
         return answer;
     }
-
+    // The open-file dialog answers with `fileChoices` in turn; with none left it cannot be shown.
     std::optional<std::string> openFile(std::string_view filter) override {
         filters.emplace_back(filter);
         if (fileChoices.empty()) throw RuntimeError(err::DeviceUnavailable);
-        auto choice = fileChoices.front();
+        const auto choice = fileChoices.front();
         fileChoices.pop_front();
         return choice;
     }
 
     std::vector<Box> boxes;
     std::deque<int> answers;
-    // What the open-file dialog returns, in turn; with none left it cannot be shown.
     std::deque<std::optional<std::string>> fileChoices;
     std::vector<std::string> filters;
     std::function<void()> onBox;  // lets a test look at the program while a box is up
@@ -48,8 +45,7 @@ public:
 class FakeProcessStarter : public ProcessStarter {
 public:
     struct Start {
-        std::string commandLine;
-        std::string application;
+        std::string commandLine, application;
         int showStyle;
     };
     void start(std::string_view commandLine, std::string_view application, int showStyle) override {

@@ -40,33 +40,30 @@ std::set<std::string> FakeFileSystem::namesIn(const std::string& directory) cons
     return names;
 }
 
+void FakeFileSystem::reach(std::string_view operation, const std::string& path) {
+    if (before) before(operation, path);
+    if (!directories_.count(parentOf(path))) throw RuntimeError(err::PathNotFound);
+}
+
 FakeFileSystem::File& FakeFileSystem::existing(std::string_view operation, std::string_view path) {
-    const std::string p(path);
-    if (before) before(operation, p);
-    if (!directories_.count(parentOf(p))) throw RuntimeError(err::PathNotFound);
-    const auto it = files_.find(key(p));
+    reach(operation, std::string(path));
+    const auto it = files_.find(key(path));
     if (it == files_.end()) throw RuntimeError(err::FileNotFound);
     return it->second;
 }
 
-std::string FakeFileSystem::readTextFile(std::string_view path) {
-    return existing("read", path).content;
-}
+std::string FakeFileSystem::readTextFile(std::string_view path) { return existing("read", path).content; }
 
 void FakeFileSystem::replaceTextFile(std::string_view path, std::string_view utf8) {
-    const std::string p(path);
-    if (before) before("write", p);
-    if (!directories_.count(parentOf(p))) throw RuntimeError(err::PathNotFound);
-    log.push_back("write " + p);
-    addFile(p, std::string(utf8));
+    reach("write", std::string(path));
+    log.push_back("write " + std::string(path));
+    addFile(std::string(path), std::string(utf8));
 }
 
 void FakeFileSystem::createEmptyFile(std::string_view path) {
     const std::string p(path);
-    if (before) before("create", p);
-    if (!directories_.count(parentOf(p))) throw RuntimeError(err::PathNotFound);
+    reach("create", p);
     if (directories_.count(key(p)) || (exists(p) && file(p).readOnly)) throw RuntimeError(err::PathFileAccessError);
-    log.push_back("create " + p);
     addFile(p, "");
 }
 

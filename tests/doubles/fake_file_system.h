@@ -45,11 +45,12 @@ public:
     // "length", "list") with its path: a test may throw from it, or change
     // the files as another program would.
     std::function<void(std::string_view operation, const std::string& path)> before;
-    std::vector<std::string> log;  // "delete C:\X\A.JPG", "write C:\PROGRAM\user.ini", ...
+    std::vector<std::string> log;  // "delete C:\X\A.JPG", "write C:\PROGRAM\user.ini"
 
 private:
     static std::string key(std::string_view path);
     static std::string parentOf(const std::string& path);
+    void reach(std::string_view operation, const std::string& path);
     File& existing(std::string_view operation, std::string_view path);
 
     std::set<std::string> directories_;

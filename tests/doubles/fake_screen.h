@@ -2,7 +2,6 @@
 // records the calls whose order matters.
 #pragma once
 
-#include "platform/runtime_error.h"
 #include "platform/screen.h"
 
 #include <array>
@@ -24,25 +23,29 @@ public:
         bool minimised = false;
     };
 
-    FakeScreen();
+    FakeScreen();  // every element as the layout creates it
 
     std::string text(Element e) const override { return at(e).text; }
-    void setText(Element e, std::string_view t) override;
+    void setText(Element e, std::string_view t) override { log("text", e, std::string(at(e).text = t)); }
     bool visible(Element e) const override { return at(e).visible; }
-    void setVisible(Element e, bool v) override;
+    void setVisible(Element e, bool v) override { log("visible", e, (at(e).visible = v) ? "1" : "0"); }
     int checkValue(Element e) const override { return at(e).check; }
     void setCheckValue(Element e, int v) override { at(e).check = v; }
     void setTextColour(Element e, Rgb c) override { at(e).colour = c; }
-    void setProgressMax(Element e, int max) override;
-    void setProgressValue(Element e, int value) override;
+    void setProgressMax(Element e, int max) override { log("max", e, std::to_string(at(e).progressMax = max)); }
+    void setProgressValue(Element e, int value) override {
+        progressValues[e == Element::ProgBar ? 0 : 1].push_back(at(e).progressValue = value);
+    }
     void showDirectories(Element, const std::vector<DirectoryEntry>&) override {}
-    void setFormLeft(Element f, int) override { log("left " + name(f)); }
-    void setFormTop(Element f, int) override { log("top " + name(f)); }
+    void setFormLeft(Element, int) override {}
+    void setFormTop(Element, int) override {}
     void setFormOuterSize(Element, int, int) override {}
     void minimize(Element f) override { at(f).minimised = true; }
     void restore(Element f) override { at(f).minimised = false; }
-    void unload(Element form) override;
-    void endProgram() override;
+    void unload(Element form) override {
+        if (onUnload) onUnload(form);
+    }
+    void endProgram() override { ended = true; }
     void updateNow() override {}
     std::string decimalSeparator() const override { return separator; }
 
@@ -50,16 +53,14 @@ public:
     const State& at(Element e) const { return states_[static_cast<std::size_t>(index(e))]; }
     static std::string name(Element e);
 
-    // Runs when a form is unloaded: the window's Unload reaction.
-    std::function<void(Element)> onUnload;
-
-    std::vector<std::string> calls;  // "visible Manual 1", "text Sbar Ready", "end", ...
-    std::vector<int> progressValues[2];  // ProgBar, ProgBar2
+    std::function<void(Element)> onUnload;  // the window's Unload reaction
+    std::vector<std::string> calls;         // "visible Manual 1", "text Sbar Ready", "max ProgBar 6", ...
+    std::vector<int> progressValues[2];     // ProgBar, ProgBar2
     std::string separator = ".";
     bool ended = false;
 
 private:
-    void log(std::string entry) { calls.push_back(std::move(entry)); }
+    void log(const char* what, Element e, const std::string& value) { calls.push_back(what + (" " + name(e)) + " " + value); }
     std::array<State, kElementCount> states_{};
 };
 

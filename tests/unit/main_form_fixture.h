@@ -9,19 +9,13 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-#include <string>
-#include <vector>
-
 namespace tw::test {
 
 using Strings = std::vector<std::string>;
 using Names = std::set<std::string>;
 
-inline const std::string kBrowser = "C:\\NS\\netscape.exe";
-inline const std::string kCache = "C:\\NETSCAPE\\CACHE";
-inline const std::string kUserIni = "C:\\PROGRAM\\user.ini";
-inline const std::string kTidewIni = "C:\\PROGRAM\\tidew.ini";
+inline const std::string kBrowser = "C:\\NS\\netscape.exe", kCache = "C:\\NETSCAPE\\CACHE";
+inline const std::string kUserIni = "C:\\PROGRAM\\user.ini", kTidewIni = "C:\\PROGRAM\\tidew.ini";
 
 struct MainFormHarness {
     FakeScreen screen;
@@ -35,7 +29,6 @@ struct MainFormHarness {
         // Closing the window raises its Unload reaction.
         screen.onUnload = [this](Element) { form.Unload(); };
     }
-
     // The usual settings: a browser and a directory with its three switch values.
     void writeSettings(const std::string& browser, const std::string& directory, const std::string& switches = "1\r\n1\r\n0") {
         fs.addFile(kUserIni, browser + "\r\n");
@@ -53,13 +46,9 @@ struct MainFormHarness {
         form.Load();
         dialogs.boxes.clear();
         fs.log.clear();
-        screen.calls.clear();
     }
 
     std::string text(Element e) const { return screen.text(e); }
-    std::string caption() const { return screen.text(Element::frmTidewell); }
-    bool visible(Element e) const { return screen.visible(e); }
-    std::string content(const std::string& path) { return fs.file(path).content; }
     // The boxes shown so far, each as "caption|flags|text".
     Strings boxes() const {
         Strings shown;
