@@ -2,7 +2,7 @@
 # Installs what building and testing Tidewell 32 needs on Debian, if missing.
 set -eu
 packages="cmake ninja-build g++ libgtest-dev googletest g++-mingw-w64-i686-posix wine wine32:i386 \
-fonts-wine xvfb xauth imagemagick clang libclang-rt-14-dev"
+fonts-wine xvfb xauth imagemagick"
 
 missing=""
 for p in $packages; do

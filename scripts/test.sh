@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds everything and runs every test: the native unit tests (with ASan and
-# UBSan), the settings-file fuzzer for a bounded time, and under Wine the
-# Windows-side tests and the end-to-end scenarios. Ends with CTest's summary.
+# UBSan), and under Wine the Windows-side tests and the end-to-end scenarios.
+# Ends with CTest's summary.
 # Extra arguments go to ctest (for example -R e2e).
 set -eu
 cd "$(dirname "$0")/.."
@@ -13,8 +13,6 @@ cmake --build --preset native
 cmake --preset win32 >/dev/null
 cmake --build --preset win32
 cmake --build --preset win32 --target package
-CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DTW_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build/fuzz
 
 # A private Wine prefix for this run; its server is stopped at the end.
 WINEPREFIX="$(pwd)/build/wine-test-prefix"
@@ -26,7 +24,6 @@ trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 # One CTest run over all three build trees, for one summary.
 cat > build/CTestTestfile.cmake <<'LIST'
 subdirs("native")
-subdirs("fuzz")
 subdirs("win32")
 LIST
 

@@ -46,6 +46,7 @@ TEST(FieldReader, SplitsContentIntoFields) {
         {"\"\"\r\n1\r\n", {"", "1"}},                   {"\"a\r\nb,c", {"a\r\nb,c"}},
         {"a,b\r\nc,d", {"a", "b", "c", "d"}},          {"a\rb\nc\r\n", {"a", "b", "c"}},
         {"a\r\n   \r\n\r\nb", {"a", "", "", "b"}},      {"\r\n", {""}},
+        {"\"", {""}},                                   {"a,\r\n", {"a", ""}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.content));
