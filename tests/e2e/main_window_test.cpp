@@ -1,6 +1,6 @@
 // The program's windows as the user first meets them: the start-up window
-// before the main window, the main window's fixed size, what Windows shows of
-// the program file, and the keyboard.
+// before the main window, the main window's fixed size at 96 and 144 DPI,
+// what Windows shows of the program file, and the keyboard.
 #include "session.h"
 
 #include <shellapi.h>
@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 namespace tw::e2e {
@@ -95,6 +96,30 @@ TEST(MainWindow, TabFollowsTheTabOrderAndACoveredButtonsAccessKeyDoesNothing) {
     for (const WPARAM letter : {'t', 'f'}) PostMessageW(session.main(), WM_SYSCHAR, letter, 1 << 29);
     EXPECT_TRUE(waitFor([&] { return session.visible(Element::Dir1); })) << "Alt+F did not reach \"&Find\"";
     EXPECT_TRUE(folder.cacheHas(L"a.jpg")) << "the covered \"&Tidewell\" cleaned the cache";
+}
+
+// At 144 DPI the real program lays out its main window in pixels of that DPI.
+TEST(MainWindow, IsLaidOutInPixelsAt144Dpi) {
+    HKEY desktop = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, KEY_SET_VALUE, &desktop), ERROR_SUCCESS);
+    const DWORD dpi = 144;  // read by each program of this prefix at its start
+    RegSetValueExW(desktop, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+    // The other scenarios run at 96: the value goes again on every way out.
+    const auto restore = [](HKEY key) { RegDeleteValueW(key, L"LogPixels"), RegCloseKey(key); };
+    const std::unique_ptr<HKEY__, decltype(restore)> restored(desktop, restore);
+    ProgramFolder folder;
+    folder.writeSettings(folder.cacheUtf8(), 1, 1);
+    folder.writeBrowser(narrow(folder.browser()));
+    Session session(folder);
+    ASSERT_TRUE(session.waitReady()) << "the main window did not come up";
+    RECT client, frame;
+    GetClientRect(session.main(), &client);
+    EXPECT_EQ(std::tuple(client.right, client.bottom), std::tuple(MulDiv(6825, 144, 1440), MulDiv(3690, 144, 1440)));
+    // Frame1: Left 1920, Top 600, 4815 x 2655 twips.
+    GetWindowRect(session.find(Element::Frame1), &frame);
+    MapWindowPoints(nullptr, session.main(), reinterpret_cast<POINT*>(&frame), 2);
+    EXPECT_EQ(std::tuple(frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top),
+              std::tuple(192L, 60L, LONG(MulDiv(4815, 144, 1440)), LONG(MulDiv(2655, 144, 1440))));
 }
 
 }  // namespace

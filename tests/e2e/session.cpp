@@ -1,4 +1,4 @@
-// The harness behind remote.h, program_folder.h and session.h.
+// The harness behind session.h.
 #include "session.h"
 
 #include "ui/layout.h"
@@ -10,26 +10,7 @@
 #include <thread>
 
 namespace tw::e2e {
-namespace {
-
 namespace fs = std::filesystem;
-
-// A desktop of the driver's own, which Wine draws itself when the registry
-// gives it a size: hiding a window there is immediate, while on a display
-// without a window manager Wine waits 2 s for each.
-wchar_t* ownDesktop() {
-    static wchar_t name[] = L"TidewellE2E";
-    static const bool ready = [] {
-        if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
-            RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\Explorer\\Desktops", name, REG_SZ, L"1024x768",
-                            sizeof L"1024x768");
-        HDESK desktop = CreateDesktopW(name, nullptr, nullptr, 0, GENERIC_ALL, nullptr);
-        return desktop != nullptr && SetThreadDesktop(desktop);
-    }();
-    return ready ? name : nullptr;
-}
-
-}  // namespace
 
 bool waitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
     const auto deadline = std::chrono::steady_clock::now() + limit;
@@ -44,7 +25,6 @@ Program::Program(const std::wstring& exe, const std::wstring& workingDir) {
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    startup.lpDesktop = ownDesktop();
     if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, workingDir.c_str(),
                         &startup, &info_))
         throw std::runtime_error("cannot start " + narrow(exe) + ": error " + std::to_string(GetLastError()));
