@@ -31,13 +31,13 @@ public:
     std::set<std::string> namesIn(const std::string& directory) const;
 
     std::string programDirectory() override { return programDir; }
-    std::string readTextFile(std::string_view path) override;
+    std::string readTextFile(std::string_view path) override { return existing("read", path).content; }
     void replaceTextFile(std::string_view path, std::string_view utf8) override;
     void createEmptyFile(std::string_view path) override;
     void deleteFile(std::string_view path) override;
     bool fileExists(std::string_view path) override { return exists(std::string(path)); }
-    bool pathExists(std::string_view path) override;
-    std::uint64_t fileLength(std::string_view path) override;
+    bool pathExists(std::string_view path) override { return exists(std::string(path)) || directories_.count(key(path)); }
+    std::uint64_t fileLength(std::string_view path) override { return existing("length", path).length; }
     std::vector<std::string> listFiles(std::string_view directory) override;
     std::vector<std::string> listDirectories(std::string_view directory) override;
 
