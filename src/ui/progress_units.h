@@ -12,5 +12,7 @@ constexpr int progressUnits(std::size_t done, std::size_t total) {
     if (total <= limit) return static_cast<int>(done);
     return static_cast<int>(done / (total / limit + 1));
 }
+static_assert(progressUnits(3'000'000'000u, 3'000'000'000u) > progressUnits(1'500'000'000u, 3'000'000'000u));
+static_assert(progressUnits(1'500'000'000u, 3'000'000'000u) > 0);
 
 }  // namespace tw

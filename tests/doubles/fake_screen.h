@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/screen.h"
+#include "ui/layout.h"
 
 #include <array>
 #include <functional>
@@ -23,7 +24,14 @@ public:
         bool minimised = false;
     };
 
-    FakeScreen();  // every element as the layout creates it
+    FakeScreen() {  // every element as the layout creates it
+        for (Element form : {Element::frmTidewell, Element::frmStart}) {
+            at(form) = {std::string(formSpec(form).caption), false};
+            for (const ElementSpec& e : elementsOf(form))
+                at(e.id) = {std::string(e.caption), !e.has(style::Hidden), e.has(style::Checked) ? 1 : 0,
+                            e.textColour.value_or(Rgb{})};
+        }
+    }
 
     std::string text(Element e) const override { return at(e).text; }
     void setText(Element e, std::string_view t) override { log("text", e, std::string(at(e).text = t)); }
@@ -51,7 +59,7 @@ public:
 
     State& at(Element e) { return states_[static_cast<std::size_t>(index(e))]; }
     const State& at(Element e) const { return states_[static_cast<std::size_t>(index(e))]; }
-    static std::string name(Element e);
+    static std::string name(Element e) { return std::string(isForm(e) ? formSpec(e).name : specOf(e).name); }
 
     std::function<void(Element)> onUnload;  // the window's Unload reaction
     std::vector<std::string> calls;         // "visible Manual 1", "text Sbar Ready", "max ProgBar 6", ...

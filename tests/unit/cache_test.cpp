@@ -1,7 +1,6 @@
 #include "cache/cleaning.h"
 #include "cache/size_text.h"
 #include "fake_file_system.h"
-#include "ui/progress_units.h"
 
 #include <gtest/gtest.h>
 
@@ -20,13 +19,6 @@ TEST(SizeText, UsesDecimalUnitsAndShowsTheFraction) {
         EXPECT_EQ(text ? text->number + " " + text->unit : "nothing", shown);
     }
     EXPECT_FALSE(sizeText(0, "."));
-}
-
-// Beyond an int a bar counts in scaled units, never wrapped ones.
-TEST(Progress, ScalesCountsBeyondTheBarsRange) {
-    const std::size_t huge = 3'000'000'000u;
-    EXPECT_GT(progressUnits(huge, huge), progressUnits(huge / 2, huge));
-    EXPECT_GT(progressUnits(huge / 2, huge), 0);
 }
 
 // Whatever the list holds, nothing outside the cache directory and nothing
