@@ -1,19 +1,13 @@
 // What a user does from start to end: a full run that cleans and starts the
 // browser, and the panels and boxes reached by clicks.
+#include "common/text.h"
 #include "session.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
 
 namespace tw::e2e {
 namespace {
-
-std::string upper(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return s;
-}
 
 // What the stand-in browser at `path` records when started as it should be:
 // maximised, with its own path as the one argument.
@@ -49,7 +43,7 @@ TEST(FullRun, CleansTheCleanKindsStartsTheBrowserMaximisedAndStoresBothSettingsF
     for (const CacheFile& file : files) EXPECT_EQ(folder.cacheHas(file.name), !file.deleted) << narrow(file.name);
     // The browser's path has a blank ("Program Folder"): it must arrive whole.
     EXPECT_EQ(browserRecord(folder, folder.dir()), startedAsBrowser(narrow(folder.browser())));
-    EXPECT_EQ(folder.read(L"tidew.ini"), '"' + upper(folder.cacheUtf8()) + "\"\r\n1\r\n1\r\n0\r\n");
+    EXPECT_EQ(folder.read(L"tidew.ini"), '"' + upperCase(folder.cacheUtf8()) + "\"\r\n1\r\n1\r\n0\r\n");
     EXPECT_EQ(folder.read(L"user.ini"), '"' + narrow(folder.browser()) + "\"\r\n");
 }
 

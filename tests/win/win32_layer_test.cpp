@@ -39,18 +39,12 @@ std::wstring unlimited(const std::string& path) { return L"\\\\?\\" + win::widen
     throw std::runtime_error(what + " (error " + std::to_string(GetLastError()) + ")");
 }
 
-void removeTree(const std::wstring& path) {
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((path + L"\\*").c_str(), &data);
-    for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &data)) {
-        const std::wstring name = data.cFileName, child = path + L"\\" + name;
-        if (name == L"." || name == L"..") continue;
-        SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) removeTree(child);
-        else DeleteFileW(child.c_str());
-    }
-    if (find != INVALID_HANDLE_VALUE) FindClose(find);
-    RemoveDirectoryW(path.c_str());
+// Read-only files included, which the library's own removal leaves.
+void removeTree(const std::filesystem::path& path) {
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(path, ignored))
+        SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::filesystem::remove_all(path, ignored);
 }
 
 void writeFile(const std::string& path, const std::string& bytes, DWORD attributes = 0) {
@@ -76,10 +70,10 @@ public:
         static int serial = 0;
         const std::string name = "tw-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
         root_ = win::narrow((std::filesystem::temp_directory_path() / name).wstring());
-        removeTree(unlimited(root_));  // Wine reuses process numbers
+        removeTree(win::widen(root_));  // Wine reuses process numbers
         if (!CreateDirectoryW(unlimited(root_).c_str(), nullptr)) fail("cannot create " + root_);
     }
-    ~TempFolder() { removeTree(unlimited(root_)); }
+    ~TempFolder() { removeTree(win::widen(root_)); }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
