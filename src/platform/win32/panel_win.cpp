@@ -52,19 +52,8 @@ LRESULT PanelWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(font_);
-    case WM_ERASEBKGND:
-        return 1;  // painted whole in WM_PAINT
-    case WM_PRINTCLIENT:
-        paint(reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd(), &ps);
-        paint(dc);
-        EndPaint(hwnd(), &ps);
-        return 0;
-    }
     default:
+        if (const auto painted = paintMessage(message, wParam)) return *painted;
         return defaultProc(message, wParam, lParam);
     }
 }

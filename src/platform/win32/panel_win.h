@@ -30,7 +30,7 @@ protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void paint(HDC dc);
+    void paint(HDC dc) override;
 
     Look look_;
     GdiBitmap picture_;

@@ -34,21 +34,8 @@ void StartWindow::paint(HDC dc) {
 }
 
 LRESULT StartWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_ERASEBKGND:
-        return 1;  // painted whole in WM_PAINT
-    case WM_PRINTCLIENT:
-        paint(reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        paint(BeginPaint(hwnd(), &ps));
-        EndPaint(hwnd(), &ps);
-        return 0;
-    }
-    default:
-        return defaultProc(message, wParam, lParam);
-    }
+    if (const auto painted = paintMessage(message, wParam)) return *painted;
+    return defaultProc(message, wParam, lParam);
 }
 
 }  // namespace tw::win

@@ -17,7 +17,7 @@ protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void paint(HDC dc);
+    void paint(HDC dc) override;
 
     Win32Screen& screen_;
     const Fonts& fonts_;

@@ -45,6 +45,24 @@ LRESULT WindowBase::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return defaultProc(message, wParam, lParam);
 }
 
+std::optional<LRESULT> WindowBase::paintMessage(UINT message, WPARAM wParam) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PRINTCLIENT:
+        paint(reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        paint(BeginPaint(hwnd_, &ps));
+        EndPaint(hwnd_, &ps);
+        return 0;
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
 LRESULT CALLBACK WindowBase::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     WindowBase* self = nullptr;
     if (message == WM_NCCREATE) {

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 namespace tw::win {
 
 class WindowBase {
@@ -22,6 +24,11 @@ protected:
                 HWND parent, HMENU menuOrId);
 
     virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // For a window that paints its whole client area in paint(): the answer
+    // to a painting message (WM_ERASEBKGND, WM_PAINT, WM_PRINTCLIENT), or
+    // nothing for any other message.
+    std::optional<LRESULT> paintMessage(UINT message, WPARAM wParam);
+    virtual void paint(HDC) {}
     LRESULT defaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcW(hwnd_, message, wParam, lParam);
     }
