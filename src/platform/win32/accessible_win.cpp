@@ -1,6 +1,7 @@
 #include "platform/win32/accessible_win.h"
 
 #include "platform/win32/wide.h"
+#include "platform/win32/window_base.h"
 #include "ui/accessible_names.h"
 
 #include <commctrl.h>
@@ -27,13 +28,6 @@ LONG systemRole(AccessibleRole role) {
 }
 
 bool isSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
-
-std::string windowText(HWND hwnd) {
-    const int length = GetWindowTextLengthW(hwnd);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), length + 1)));
-    return narrow(text);
-}
 
 // The control's standard object, answering for the control itself with the
 // program's name and role; its children (list items, status bar parts) are
@@ -86,7 +80,7 @@ public:
     // IAccessible
     STDMETHODIMP get_accName(VARIANT child, BSTR* name) override {
         if (!isSelf(child)) return standard_->get_accName(child, name);
-        const std::optional<std::string> words = accessibleName(element_, windowText(hwnd_));
+        const std::optional<std::string> words = accessibleName(element_, narrow(windowText(hwnd_)));
         if (!words) return standard_->get_accName(child, name);
         if (name == nullptr) return E_POINTER;
         *name = SysAllocString(widen(*words).c_str());

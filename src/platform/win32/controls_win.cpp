@@ -72,12 +72,6 @@ UINT labelFormat(const ElementSpec& layout) {
     return DT_NOPREFIX | (layout.has(style::CentredWrapped) ? DT_CENTER | DT_WORDBREAK : DT_LEFT | DT_SINGLELINE);
 }
 
-std::wstring windowText(HWND hwnd) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 HFONT fontOf(const ElementSpec& layout, HWND hwnd, const Fonts& fonts) {
     if (layout.kind == Kind::StatusBar) return fonts.regular();
     if (layout.kind != Kind::Label) return fonts.bold();

@@ -2,6 +2,7 @@
 
 #include "platform/runtime_error.h"
 #include "platform/win32/wide.h"
+#include "platform/win32/window_base.h"
 #include "ui/layout.h"
 
 #include <commctrl.h>
@@ -76,11 +77,7 @@ ElementStateQuery Win32Screen::stateQuery() const {
 std::string Win32Screen::text(Element element) const {
     if (element == Element::Sbar) return statusText_;
     HWND h = hwnd(element);
-    if (h == nullptr) return {};
-    const int length = GetWindowTextLengthW(h);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(h, text.data(), length + 1)));
-    return narrow(text);
+    return h == nullptr ? std::string() : narrow(windowText(h));
 }
 
 void Win32Screen::setText(Element element, std::string_view text) {

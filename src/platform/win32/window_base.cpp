@@ -20,6 +20,12 @@ void reportUnexpectedFailure(const char* why) noexcept {
 
 HINSTANCE moduleInstance() { return GetModuleHandleW(nullptr); }
 
+std::wstring windowText(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 void WindowBase::registerClass(const wchar_t* className, HICON icon, UINT style) {
     WNDCLASSEXW wc{};
     if (GetClassInfoExW(moduleInstance(), className, &wc)) return;

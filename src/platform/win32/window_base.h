@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 
 namespace tw::win {
 
@@ -39,6 +40,8 @@ private:
 };
 
 HINSTANCE moduleInstance();
+
+std::wstring windowText(HWND hwnd);
 
 // The last barrier for a failure of the Win32 layer itself: an exception
 // must not unwind into the system's code, which would end the process
