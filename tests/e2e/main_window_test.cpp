@@ -31,10 +31,8 @@ TEST(MainWindow, ComesUpAfterTheStartWindowAndKeepsItsFixedSize) {
     const HWND start = session.start(), hidden = session.program().topLevel(L"frmTidewell");
     EXPECT_TRUE(start != nullptr && IsWindowVisible(start) && GetWindow(box, GW_OWNER) == start);
     EXPECT_TRUE(hidden != nullptr && !IsWindowVisible(hidden)) << "the main window showed before its preparation";
-    HDC screen = GetDC(nullptr);
-    const int dx = GetDeviceCaps(screen, LOGPIXELSX), dy = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    const auto pixels = [&](int x, int y) { return std::pair<LONG, LONG>(MulDiv(x, dx, 1440), MulDiv(y, dy, 1440)); };
+    // The test prefix is at 96 DPI: 15 twips a pixel.
+    const auto pixels = [](int x, int y) { return std::pair<LONG, LONG>(x / 15, y / 15); };
     RECT place;
     GetWindowRect(start, &place);
     EXPECT_EQ(std::pair(place.left, place.top), pixels(2550, 1875));

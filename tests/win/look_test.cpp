@@ -1,10 +1,13 @@
 // Both windows built at the usual screen DPIs in this process (a font for
 // another DPI is only a font of another pixel height): every caption fits
-// its element in the font the element draws with, and the start-up window
-// and the panels show their pictures scaled, with no pixel left unpainted.
+// its element in the font the element draws with, the start-up window and
+// the panels show their pictures scaled, with no pixel left unpainted, and
+// every element tells a screen reader what it is.
 #include "platform/win32/controls_win.h"
 #include "platform/win32/start_window_win.h"
 #include "ui/layout.h"
+
+#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -39,6 +42,24 @@ std::vector<std::uint32_t> rendering(HWND window, RECT& client) {
     SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
     GdiFlush();
     return {bits, bits + client.right * client.bottom};
+}
+
+constexpr long kStates = STATE_SYSTEM_CHECKED | STATE_SYSTEM_MIXED | STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_READONLY;
+
+std::tuple<std::wstring, long, long> described(HWND hwnd) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(hwnd, OBJID_CLIENT, IID_PPV_ARGS(&object)))) return {};
+    VARIANT self{}, role{}, state{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    object->get_accName(self, &name);
+    object->get_accRole(self, &role);
+    object->get_accState(self, &state);
+    object->Release();
+    std::tuple<std::wstring, long, long> result{name != nullptr ? name : L"", role.lVal, state.lVal & kStates};
+    SysFreeString(name);
+    return result;
 }
 
 class Look : public ::testing::TestWithParam<int> {
@@ -95,6 +116,49 @@ TEST_P(Look, PicturesAreScaledAndEveryPixelIsPainted) {
         EXPECT_TRUE(width >= client.right || at(width, 0) == background) << "right of the picture";
         EXPECT_TRUE(height >= client.bottom || at(0, height) == background) << "below the picture";
     }
+}
+
+// What a screen reader learns of each element through oleacc, as a client
+// would: the name and role the program gives it, in-process.
+TEST_P(Look, EveryElementTellsAScreenReaderWhatItIs) {
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    screen.setText(Element::Sbar, "Ready");
+    struct Row { Element element; std::wstring name; long role; long states; };
+    const Row rows[] = {
+        {Element::Manual, L"Manual Configuration", ROLE_SYSTEM_GROUPING, 0},
+        {Element::NewBrowser, L"Select a Browser", ROLE_SYSTEM_GROUPING, 0},
+        {Element::Frame1, L"Cache Contents", ROLE_SYSTEM_GROUPING, 0},
+        {Element::cmdCleanExit, L"Clean and Exit", ROLE_SYSTEM_PUSHBUTTON, 0},
+        {Element::Label1, L"Cache Dir:", ROLE_SYSTEM_STATICTEXT, 0},
+        {Element::CacheDir, L"Cache Dir", ROLE_SYSTEM_TEXT, STATE_SYSTEM_READONLY},
+        {Element::ImageCount, L"Images", ROLE_SYSTEM_TEXT, STATE_SYSTEM_READONLY},
+        {Element::HTMLCount, L"HTML Documents", ROLE_SYSTEM_TEXT, STATE_SYSTEM_READONLY},
+        {Element::XCount, L"Unknown Types", ROLE_SYSTEM_TEXT, STATE_SYSTEM_READONLY},
+        {Element::TotalCount, L"Total", ROLE_SYSTEM_TEXT, STATE_SYSTEM_READONLY},
+        {Element::CacheSize, L"Size", ROLE_SYSTEM_TEXT, STATE_SYSTEM_READONLY},
+        {Element::CacheUnit, L"Size unit", ROLE_SYSTEM_TEXT, STATE_SYSTEM_READONLY},
+        {Element::ManualCache, L"Cache Directory", ROLE_SYSTEM_TEXT, 0},
+        {Element::Browser, L"Browser path", ROLE_SYSTEM_TEXT, 0},
+        {Element::AO, L"Images: Clean", ROLE_SYSTEM_CHECKBUTTON, STATE_SYSTEM_CHECKED},
+        {Element::BO, L"HTML Documents: Clean", ROLE_SYSTEM_CHECKBUTTON, STATE_SYSTEM_CHECKED},
+        {Element::CO, L"Unknown Types: Preserve", ROLE_SYSTEM_CHECKBUTTON, STATE_SYSTEM_UNAVAILABLE},
+        {Element::Dir1, L"Directories", ROLE_SYSTEM_LIST, 0},
+        {Element::ProgBar, L"Progress", ROLE_SYSTEM_PROGRESSBAR, 0},
+        {Element::ProgBar2, L"Progress", ROLE_SYSTEM_PROGRESSBAR, 0},
+        {Element::Sbar, L"Ready", ROLE_SYSTEM_STATUSBAR, 0},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(described(screen.hwnd(row.element)), std::tuple(row.name, row.role, row.states));
+
+    // A switch is flipped as the program does it: value first, then caption.
+    HWND images = screen.hwnd(Element::AO);
+    SendMessageW(images, BM_SETCHECK, BST_UNCHECKED, 0);
+    SetWindowTextW(images, L"Preserve");
+    EXPECT_EQ(described(images), std::tuple(std::wstring(L"Images: Preserve"), ROLE_SYSTEM_CHECKBUTTON, 0L));
+    SendMessageW(images, BM_SETCHECK, BST_INDETERMINATE, 0);
+    EXPECT_EQ(std::get<2>(described(images)), STATE_SYSTEM_MIXED);
+
+    CoUninitialize();
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, Look, ::testing::Values(96, 120, 144, 192));
