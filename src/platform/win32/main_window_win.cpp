@@ -14,14 +14,10 @@ constexpr wchar_t kMainClass[] = L"frmTidewell";
 constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 void drawFolder(HDC dc, int x, int y, int size, bool open) {
-    HBRUSH fill = CreateSolidBrush(open ? RGB(255, 230, 120) : RGB(230, 190, 60));
-    HGDIOBJ oldBrush = SelectObject(dc, fill);
-    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
+    const GdiBrush fill(CreateSolidBrush(open ? RGB(255, 230, 120) : RGB(230, 190, 60)));
+    const Selected brush(dc, fill.get()), pen(dc, GetStockObject(BLACK_PEN));
     Rectangle(dc, x, y + size / 4, x + size, y + size);
     Rectangle(dc, x, y + size / 8, x + size / 2, y + size / 4 + 1);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
-    DeleteObject(fill);
 }
 
 }  // namespace
