@@ -55,6 +55,15 @@ bool endsWith(std::string_view text, std::string_view tail) {
     return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
 }
 
+std::string withoutAccessKey(std::string_view caption) {
+    std::string text;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && ++i == caption.size()) break;
+        text += caption[i];
+    }
+    return text;
+}
+
 long long leadingNumber(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;

@@ -19,6 +19,9 @@ bool lessIgnoringCase(std::string_view a, std::string_view b);
 
 bool endsWith(std::string_view text, std::string_view tail);
 
+// A caption as it is read: "&" marks the access key, "&&" is an "&".
+std::string withoutAccessKey(std::string_view caption);
+
 // The decimal number at the start of a text, leading blanks skipped; 0 when
 // the text does not start with a number.
 long long leadingNumber(std::string_view text);

@@ -1,23 +1,14 @@
 #include "ui/accessible_names.h"
 
+#include "common/text.h"
 #include "ui/layout.h"
 
 namespace tw {
 namespace {
 
-// A caption as it is read out: "&" marks the access key, "&&" is an "&".
-std::string spoken(std::string_view caption) {
-    std::string text;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && ++i == caption.size()) break;
-        text += caption[i];
-    }
-    return text;
-}
-
 // A label names the field beside it; its colon is only punctuation.
 std::string labelWords(Element label) {
-    std::string words = spoken(specOf(label).caption);
+    std::string words = withoutAccessKey(specOf(label).caption);
     if (!words.empty() && words.back() == ':') words.pop_back();
     return words;
 }
@@ -35,14 +26,14 @@ std::optional<std::string> accessibleName(Element element, std::string_view capt
     case Element::CacheUnit: return labelWords(Element::Label7) + " unit";
     // A switch's caption is its state (Clean or Preserve); the label beside
     // it says which kind of file it decides on.
-    case Element::AO: return labelWords(Element::Label2) + ": " + spoken(caption);
-    case Element::BO: return labelWords(Element::Label3) + ": " + spoken(caption);
-    case Element::CO: return labelWords(Element::Label5) + ": " + spoken(caption);
+    case Element::AO: return labelWords(Element::Label2) + ": " + withoutAccessKey(caption);
+    case Element::BO: return labelWords(Element::Label3) + ": " + withoutAccessKey(caption);
+    case Element::CO: return labelWords(Element::Label5) + ": " + withoutAccessKey(caption);
     case Element::ManualCache: return "Cache Directory";
     case Element::Browser: return "Browser path";
     case Element::Manual: return "Manual Configuration";
     case Element::NewBrowser: return "Select a Browser";
-    case Element::Frame1: return spoken(specOf(Element::Frame1).caption);
+    case Element::Frame1: return withoutAccessKey(specOf(Element::Frame1).caption);
     case Element::Dir1: return "Directories";
     case Element::ProgBar:
     case Element::ProgBar2: return "Progress";

@@ -3,6 +3,7 @@
 // inside the reaction it happened in.
 #include "ui/frm_tidewell.h"
 
+#include "common/text.h"
 #include "platform/runtime_error.h"
 #include "ui/layout.h"
 #include "ui/messages.h"
@@ -34,10 +35,7 @@ std::string actionName(Element element) {
     for (const MenuSpec& item : mainMenu())
         if (item.id == element) caption = item.caption;
     if (caption.empty() && !isForm(element)) caption = specOf(element).caption;
-    std::string name;
-    for (char c : caption)
-        if (c != '&') name += c;
-    return name;
+    return withoutAccessKey(caption);
 }
 
 }  // namespace
