@@ -5,14 +5,14 @@
 //
 // Each figure is the median of several rounds. The last line reads
 // "inventory/raw=R1 clean/raw=R2" for the largest directory.
+#include "app/prepared_main_form.h"
 #include "cache/file_list.h"
-#include "platform/win32/controls_win.h"
-#include "platform/win32/file_system_win.h"
-#include "platform/win32/main_window_win.h"
-#include "platform/win32/screen_win.h"
-#include "platform/win32/start_window_win.h"
-#include "platform/win32/wide.h"
-#include "ui/frm_tidewell.h"
+#include "win32/controls_win.h"
+#include "win32/file_system_win.h"
+#include "win32/main_window_win.h"
+#include "win32/screen_win.h"
+#include "win32/start_window_win.h"
+#include "win32/wide.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -157,7 +157,7 @@ int wmain(int argc, wchar_t** argv) {
     BenchFileSystem fs(win::narrow(program));
     QuietDialogs dialogs;
     NoProcesses processes;
-    frmTidewell form(screen, fs, dialogs, processes);
+    PreparedMainForm form(screen, fs, dialogs, processes);
     win::StartWindow startWindow(screen, fonts);
     win::MainWindow mainWindow(screen, form, fonts);
     startWindow.create();

@@ -2,8 +2,8 @@
 // the two windows are loaded, shown and hidden.
 #pragma once
 
-#include "platform/screen.h"
 #include "ui/element.h"
+#include "ui/screen.h"
 
 namespace tw {
 

@@ -1,7 +1,7 @@
 #include "cache/cleaning.h"
 
 #include "cache/file_kind.h"
-#include "platform/runtime_error.h"
+#include "common/runtime_error.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // The browser selection panel.
-#include "app/settings_file.h"
-#include "platform/runtime_error.h"
+#include "common/runtime_error.h"
+#include "settings/settings_file.h"
 #include "ui/frm_tidewell.h"
 #include "ui/messages.h"
 

@@ -1,7 +1,7 @@
 #include "ui/directory_list.h"
 
+#include "common/runtime_error.h"
 #include "common/text.h"
-#include "platform/runtime_error.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/file_system.h"
-#include "platform/screen.h"
+#include "ui/screen.h"
 
 #include <string>
 #include <vector>

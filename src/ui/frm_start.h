@@ -2,7 +2,7 @@
 // main window prepares itself.
 #pragma once
 
-#include "platform/screen.h"
+#include "ui/screen.h"
 
 namespace tw {
 

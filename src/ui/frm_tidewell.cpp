@@ -3,8 +3,8 @@
 // inside the reaction it happened in.
 #include "ui/frm_tidewell.h"
 
+#include "common/runtime_error.h"
 #include "common/text.h"
-#include "platform/runtime_error.h"
 #include "ui/layout.h"
 #include "ui/messages.h"
 
@@ -58,7 +58,7 @@ const frmTidewell::ClickBinding frmTidewell::kClickBindings[] = {
 };
 
 frmTidewell::frmTidewell(Screen& screen, FileSystem& fs, Dialogs& dialogs, ProcessStarter& processes)
-    : screen_(screen), fs_(fs), dialogs_(dialogs), processes_(processes), File1(fs), Dir1(fs) {}
+    : screen_(screen), fs_(fs), dialogs_(dialogs), File1(fs), processes_(processes), Dir1(fs) {}
 
 void frmTidewell::react(std::string_view what, const std::function<void()>& reaction) {
     // Whatever the reaction had written stays written: every settings file is

@@ -3,18 +3,19 @@
 // dialogs and process creation only through the platform interfaces, so it
 // runs the same under Win32 and against test doubles.
 //
-// The preparation at load lives in app/; the panels, the inventory and
-// cleaning adapters, launch and exit in ui/. What is counted and deleted is
-// decided in cache/.
+// The preparation at load (FirstThing and the load reaction) is the one
+// higher layer's: app/ completes this class with it. The panels, the
+// inventory and cleaning adapters, launch and exit are here in ui/. What is
+// counted and deleted is decided in cache/.
 #pragma once
 
 #include "cache/file_list.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
 #include "platform/process_starter.h"
-#include "platform/screen.h"
 #include "ui/directory_list.h"
 #include "ui/element.h"
+#include "ui/screen.h"
 
 #include <cstdint>
 #include <functional>
@@ -26,12 +27,15 @@ namespace tw {
 class frmTidewell {
 public:
     frmTidewell(Screen& screen, FileSystem& fs, Dialogs& dialogs, ProcessStarter& processes);
+    virtual ~frmTidewell() = default;
+    frmTidewell(const frmTidewell&) = delete;
+    frmTidewell& operator=(const frmTidewell&) = delete;
 
     // Public operations.
     void CheckCacheDir(std::string& PathName);
     void CacheInformation(const std::string& Fileboxpath);
     void CacheNotFound();
-    void FirstThing();
+    virtual void FirstThing() = 0;
     void CleanImages();
     void CleanHTML();
     void KeepImages() {}
@@ -49,21 +53,38 @@ public:
     void Unload();
     void Terminate();
 
+protected:
+    // The Load event's reaction, run again after a new cache directory is saved.
+    virtual void LoadReaction() = 0;
+    // Sets a check box's value from the program. Like a user's click, a value
+    // that changes runs the box's reaction. Throws err::InvalidPropertyValue
+    // for a value other than 0, 1 or 2.
+    void SetSwitch(Element box, int value);
+    void OpenBrowserPanel();
+    void SetDir1Path(std::string_view path);
+
+    Screen& screen_;
+    FileSystem& fs_;
+    Dialogs& dialogs_;
+
+    // The window's shared variables.
+    std::string AppDir;
+    std::string LineBreak;
+    std::string BrowserPath;
+    std::int16_t CacheDirOK = 0;
+    std::size_t TotalFiles = 0;
+    std::size_t ImageFiles = 0;
+    std::size_t HTMLFiles = 0;
+
+    FileList File1;
+
 private:
     enum class Exit { Running, Closing, Ended };
 
     // Runs one event's reaction behind the barrier described above.
     void react(std::string_view what, const std::function<void()>& reaction);
-    void LoadReaction();
-    // Sets a check box's value from the program. Like a user's click, a value
-    // that changes runs the box's reaction. Throws err::InvalidPropertyValue
-    // for a value other than 0, 1 or 2.
-    void SetSwitch(Element box, int value);
     void SwitchReaction(Element box);
-    void ReadBrowserPath();
-    void OpenBrowserPanel();
     void Dir1_Change();
-    void SetDir1Path(std::string_view path);
     std::string ProbePath(const std::string& directory);
     void CleanStep();
     void CleanKind(Element countField, const std::vector<std::string>& list);
@@ -91,24 +112,11 @@ private:
     void menuAbout_Click();
     void switch_Click(Element box);
 
-    Screen& screen_;
-    FileSystem& fs_;
-    Dialogs& dialogs_;
     ProcessStarter& processes_;
 
-    // The window's shared variables.
-    std::string AppDir;
-    std::string LineBreak;
-    std::string BrowserPath;
     std::string SavedCaption;
-    std::int16_t CacheDirOK = 0;
-    std::size_t TotalFiles = 0;
-    std::size_t ImageFiles = 0;
-    std::size_t HTMLFiles = 0;
     std::vector<std::string> ImageList;
     std::vector<std::string> HTMLList;
-
-    FileList File1;
     DirectoryList Dir1;
     std::string cd1FileName_;  // the file chosen last in the open-file dialog
     Exit exit_ = Exit::Running;

@@ -1,7 +1,7 @@
 // The manual cache directory panel and the check of a candidate directory.
-#include "app/settings_file.h"
+#include "common/runtime_error.h"
 #include "common/text.h"
-#include "platform/runtime_error.h"
+#include "settings/settings_file.h"
 #include "ui/frm_tidewell.h"
 #include "ui/messages.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "common/runtime_error.h"
 #include "platform/dialogs.h"
 #include "platform/process_starter.h"
-#include "platform/runtime_error.h"
 
 #include <deque>
 #include <functional>

@@ -1,7 +1,7 @@
 #include "fake_file_system.h"
 
+#include "common/runtime_error.h"
 #include "common/text.h"
-#include "platform/runtime_error.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 // records the calls whose order matters.
 #pragma once
 
-#include "platform/screen.h"
 #include "ui/layout.h"
+#include "ui/screen.h"
 
 #include <array>
 #include <functional>

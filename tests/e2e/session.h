@@ -4,8 +4,8 @@
 // clicked and typed into, and its message boxes answered. Every wait is bounded.
 #pragma once
 
-#include "platform/win32/control_ids.h"
-#include "platform/win32/wide.h"
+#include "win32/control_ids.h"
+#include "win32/wide.h"
 
 #include <windows.h>
 

@@ -2,10 +2,10 @@
 // C:\PROGRAM and helpers to lay down settings files and cache directories.
 #pragma once
 
+#include "app/prepared_main_form.h"
 #include "fake_dialogs.h"
 #include "fake_file_system.h"
 #include "fake_screen.h"
-#include "ui/frm_tidewell.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ struct MainFormHarness {
     FakeFileSystem fs;
     FakeDialogs dialogs;
     FakeProcessStarter procs;
-    frmTidewell form{screen, fs, dialogs, procs};
+    PreparedMainForm form{screen, fs, dialogs, procs};
 
     MainFormHarness() {
         fs.addDirectory(fs.programDir);

@@ -1,5 +1,5 @@
-#include "app/settings_file.h"
-#include "platform/runtime_error.h"
+#include "common/runtime_error.h"
+#include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
 

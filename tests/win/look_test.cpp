@@ -3,9 +3,9 @@
 // its element in the font the element draws with, the start-up window and
 // the panels show their pictures scaled, with no pixel left unpainted, and
 // every element tells a screen reader what it is.
-#include "platform/win32/controls_win.h"
-#include "platform/win32/start_window_win.h"
 #include "ui/layout.h"
+#include "win32/controls_win.h"
+#include "win32/start_window_win.h"
 
 #include <oleacc.h>
 

@@ -7,10 +7,10 @@
 #include "cache/file_list.h"
 #include "cache/inventory.h"
 #include "cache/size_text.h"
-#include "platform/runtime_error.h"
-#include "platform/win32/error_map.h"
-#include "platform/win32/file_system_win.h"
-#include "platform/win32/wide.h"
+#include "common/runtime_error.h"
+#include "win32/error_map.h"
+#include "win32/file_system_win.h"
+#include "win32/wide.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "platform/win32/error_map.h"
+#include "win32/error_map.h"
 
-#include "platform/win32/wide.h"
+#include "win32/wide.h"
 
 #include <windows.h>
 

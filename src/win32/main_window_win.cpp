@@ -1,8 +1,8 @@
-#include "platform/win32/main_window_win.h"
+#include "win32/main_window_win.h"
 
-#include "platform/win32/resource_ids.h"
-#include "platform/win32/wide.h"
 #include "ui/layout.h"
+#include "win32/resource_ids.h"
+#include "win32/wide.h"
 
 #include <commctrl.h>
 

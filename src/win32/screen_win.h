@@ -3,10 +3,10 @@
 // controls ask their parent for them.
 #pragma once
 
-#include "platform/screen.h"
-#include "platform/win32/dpi.h"
-#include "platform/win32/gdi.h"
 #include "ui/keyboard_navigation.h"
+#include "ui/screen.h"
+#include "win32/dpi.h"
+#include "win32/gdi.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "platform/win32/dialogs_win.h"
+#include "win32/dialogs_win.h"
 
-#include "platform/runtime_error.h"
-#include "platform/win32/wide.h"
+#include "common/runtime_error.h"
+#include "win32/wide.h"
 
 #include <commdlg.h>
 

@@ -1,10 +1,8 @@
-// The main window's preparation while it loads: read both settings files,
-// open the right panel, check the stored cache directory, apply the stored
-// switches and take the inventory.
-#include "app/settings_file.h"
+#include "app/prepared_main_form.h"
+
+#include "common/runtime_error.h"
 #include "common/text.h"
-#include "platform/runtime_error.h"
-#include "ui/frm_tidewell.h"
+#include "settings/settings_file.h"
 #include "ui/messages.h"
 
 #include <optional>
@@ -12,7 +10,7 @@
 
 namespace tw {
 
-void frmTidewell::LoadReaction() {
+void PreparedMainForm::LoadReaction() {
     try {
         LineBreak = "\r\n";
         AppDir = fs_.programDirectory() + "\\";
@@ -37,7 +35,7 @@ void frmTidewell::LoadReaction() {
     }
 }
 
-void frmTidewell::ReadBrowserPath() {
+void PreparedMainForm::ReadBrowserPath() {
     const std::string path = AppDir + std::string(kUserIni);
     std::string content;
     try {
@@ -59,7 +57,7 @@ void frmTidewell::ReadBrowserPath() {
     }
 }
 
-void frmTidewell::FirstThing() {
+void PreparedMainForm::FirstThing() {
     try {
         std::string content;
         try {

@@ -1,9 +1,9 @@
-#include "platform/win32/screen_win.h"
+#include "win32/screen_win.h"
 
-#include "platform/runtime_error.h"
-#include "platform/win32/wide.h"
-#include "platform/win32/window_base.h"
+#include "common/runtime_error.h"
 #include "ui/layout.h"
+#include "win32/wide.h"
+#include "win32/window_base.h"
 
 #include <commctrl.h>
 

@@ -2,15 +2,15 @@
 // windows, the start-up procedure and the message loop.
 #pragma once
 
+#include "app/prepared_main_form.h"
 #include "app/startup.h"
-#include "platform/win32/dialogs_win.h"
-#include "platform/win32/file_system_win.h"
-#include "platform/win32/main_window_win.h"
-#include "platform/win32/process_starter_win.h"
-#include "platform/win32/screen_win.h"
-#include "platform/win32/start_window_win.h"
 #include "ui/frm_start.h"
-#include "ui/frm_tidewell.h"
+#include "win32/dialogs_win.h"
+#include "win32/file_system_win.h"
+#include "win32/main_window_win.h"
+#include "win32/process_starter_win.h"
+#include "win32/screen_win.h"
+#include "win32/start_window_win.h"
 
 namespace tw::win {
 
@@ -28,7 +28,7 @@ private:
     Win32FileSystem fileSystem_;
     Win32Dialogs dialogs_;
     Win32ProcessStarter processes_;
-    frmTidewell form_;
+    PreparedMainForm form_;
     frmStart start_;
     StartWindow startWindow_;
     MainWindow mainWindow_;

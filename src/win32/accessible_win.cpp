@@ -1,8 +1,8 @@
-#include "platform/win32/accessible_win.h"
+#include "win32/accessible_win.h"
 
-#include "platform/win32/wide.h"
-#include "platform/win32/window_base.h"
 #include "ui/accessible_names.h"
+#include "win32/wide.h"
+#include "win32/window_base.h"
 
 #include <commctrl.h>
 #include <oleacc.h>

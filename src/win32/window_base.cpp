@@ -1,7 +1,7 @@
-#include "platform/win32/window_base.h"
+#include "win32/window_base.h"
 
-#include "platform/win32/wide.h"
 #include "ui/messages.h"
+#include "win32/wide.h"
 
 #include <exception>
 

@@ -3,9 +3,9 @@
 // notifications up to the form, which owns all reactions.
 #pragma once
 
-#include "platform/win32/dpi.h"
-#include "platform/win32/gdi.h"
-#include "platform/win32/window_base.h"
+#include "win32/dpi.h"
+#include "win32/gdi.h"
+#include "win32/window_base.h"
 
 #include <string>
 

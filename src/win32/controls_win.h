@@ -1,10 +1,10 @@
 // Creates a form's elements from its layout table, in one loop.
 #pragma once
 
-#include "platform/win32/control_ids.h"
-#include "platform/win32/gdi.h"
-#include "platform/win32/panel_win.h"
-#include "platform/win32/screen_win.h"
+#include "win32/control_ids.h"
+#include "win32/gdi.h"
+#include "win32/panel_win.h"
+#include "win32/screen_win.h"
 
 #include <map>
 #include <memory>

@@ -1,9 +1,9 @@
-#include "platform/win32/controls_win.h"
+#include "win32/controls_win.h"
 
-#include "platform/win32/accessible_win.h"
-#include "platform/win32/resource_ids.h"
-#include "platform/win32/wide.h"
 #include "ui/layout.h"
+#include "win32/accessible_win.h"
+#include "win32/resource_ids.h"
+#include "win32/wide.h"
 
 #include <commctrl.h>
 

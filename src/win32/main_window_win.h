@@ -2,9 +2,9 @@
 // events and owns the keyboard rules the platform cannot express.
 #pragma once
 
-#include "platform/win32/controls_win.h"
-#include "platform/win32/window_base.h"
 #include "ui/frm_tidewell.h"
+#include "win32/controls_win.h"
+#include "win32/window_base.h"
 
 namespace tw::win {
 

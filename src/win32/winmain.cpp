@@ -1,4 +1,4 @@
-#include "platform/win32/application_win.h"
+#include "win32/application_win.h"
 
 #include <commctrl.h>
 #include <windows.h>

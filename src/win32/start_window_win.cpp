@@ -1,7 +1,7 @@
-#include "platform/win32/start_window_win.h"
+#include "win32/start_window_win.h"
 
-#include "platform/win32/wide.h"
 #include "ui/layout.h"
+#include "win32/wide.h"
 
 namespace tw::win {
 namespace {

@@ -1,7 +1,7 @@
-#include "platform/win32/file_system_win.h"
+#include "win32/file_system_win.h"
 
-#include "platform/win32/error_map.h"
-#include "platform/win32/wide.h"
+#include "win32/error_map.h"
+#include "win32/wide.h"
 
 #include <windows.h>
 

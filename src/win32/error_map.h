@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/runtime_error.h"
+#include "common/runtime_error.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "platform/win32/panel_win.h"
+#include "win32/panel_win.h"
 
 namespace tw::win {
 namespace {

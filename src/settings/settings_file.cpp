@@ -1,6 +1,6 @@
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 
-#include "platform/runtime_error.h"
+#include "common/runtime_error.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "platform/win32/wide.h"
+#include "win32/wide.h"
 
-#include "platform/runtime_error.h"
+#include "common/runtime_error.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 // The Win32 window of frmStart: a borderless picture with ProgBar2.
 #pragma once
 
-#include "platform/win32/controls_win.h"
-#include "platform/win32/window_base.h"
+#include "win32/controls_win.h"
+#include "win32/window_base.h"
 
 namespace tw::win {
 
