@@ -1,5 +1,6 @@
 #include "app/prepared_main_form.h"
 
+#include "common/path.h"
 #include "common/runtime_error.h"
 #include "common/text.h"
 #include "settings/settings_file.h"
@@ -12,8 +13,8 @@ namespace tw {
 
 void PreparedMainForm::LoadReaction() {
     try {
-        LineBreak = "\r\n";
-        AppDir = fs_.programDirectory() + "\\";
+        LineBreak = kLineBreak;
+        AppDir = joinPath(fs_.programDirectory(), "");
         SetDir1Path(fs_.programDirectory());
         TotalFiles = 0;
         for (Element field : {Element::TotalCount, Element::CacheSize, Element::CacheUnit,
@@ -36,7 +37,7 @@ void PreparedMainForm::LoadReaction() {
 }
 
 void PreparedMainForm::ReadBrowserPath() {
-    const std::string path = AppDir + std::string(kUserIni);
+    const std::string path = joinPath(AppDir, kUserIni);
     std::string content;
     try {
         content = fs_.readTextFile(path);
@@ -61,7 +62,7 @@ void PreparedMainForm::FirstThing() {
     try {
         std::string content;
         try {
-            content = fs_.readTextFile(AppDir + std::string(kTidewIni));
+            content = fs_.readTextFile(joinPath(AppDir, kTidewIni));
         } catch (const RuntimeError& e) {
             // No settings yet (the first start): the user names the directory.
             if (e.number() != err::FileNotFound) throw;
@@ -78,10 +79,14 @@ void PreparedMainForm::FirstThing() {
         CheckCacheDir(value1);
         if (CacheDirOK == 0) CacheNotFound();
 
+        // The check has upper-cased value1 already; CacheDir shows the upper
+        // case of its own accord, whatever the check does with its argument.
         screen_.setText(Element::CacheDir, upperCase(value1));
         const std::string shown = screen_.text(Element::CacheDir);
         File1.setPath(endsWith(shown, ":") ? shown + "\\" : shown);
-        const std::string fileboxpath = endsWith(value1, "\\") ? value1 : value1 + "\\";
+        // The check took off one trailing backslash only: a directory stored
+        // with two still ends in one, and must not get another.
+        const std::string fileboxpath = joinPath(value1, "");
 
         SetSwitch(Element::AO, images.toInt16());
         SetSwitch(Element::BO, html.toInt16());

@@ -1,3 +1,4 @@
+// Layers, low to high: common < platform < cache, settings < ui < app < win32. This is app/.
 // The main window's logic made whole by its preparation at load: reading
 // both settings files, opening the panel that is needed, checking the stored
 // cache directory, applying the stored switches and taking the inventory.

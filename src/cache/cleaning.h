@@ -1,3 +1,4 @@
+// Layers, low to high: common < platform < cache, settings < ui < app < win32. This is cache/.
 // Deleting the images or the HTML documents that the last inventory listed.
 // Only listed names are deleted: the directory is not looked at again, and
 // nothing of unknown type is ever touched.
@@ -22,8 +23,7 @@ struct CleaningReport {
     std::optional<std::string> stoppedAt;
 };
 
-// Deletes the first `count` names of `listed` from `directory` (without a
-// trailing "\"), in order. Empty entries, and names that are not images or
+// Deletes the first `count` names of `listed` from `directory`, in order. Empty entries, and names that are not images or
 // HTML documents, are passed over.
 CleaningReport cleanListed(FileSystem& fs, std::string_view directory, const std::vector<std::string>& listed,
                            std::size_t count);

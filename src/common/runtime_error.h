@@ -36,6 +36,9 @@ public:
     int number() const noexcept { return number_; }
     // The platform's own wording of the failure, for the few messages that name it.
     const std::string& detail() const noexcept { return detail_; }
+    // Why the failure happened, in words for a message: the detail, or the
+    // number where the platform gave none.
+    std::string reason() const { return detail_.empty() ? "Error " + std::to_string(number_) + "." : detail_; }
     const char* what() const noexcept override { return "Tidewell run-time error"; }
 
 private:

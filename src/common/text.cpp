@@ -5,8 +5,6 @@
 namespace tw {
 namespace {
 
-char asciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
 // Latin-1 small letters à..þ (U+00E0..U+00FE, but not ÷) are C3 A0..C3 BE in
 // UTF-8; their capitals are 0x20 lower in the second byte.
 bool isLatin1Small(unsigned char lead, unsigned char trail) {
@@ -14,6 +12,8 @@ bool isLatin1Small(unsigned char lead, unsigned char trail) {
 }
 
 }  // namespace
+
+char asciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 std::string upperCase(std::string_view utf8) {
     std::string out(utf8);
@@ -55,13 +55,16 @@ bool endsWith(std::string_view text, std::string_view tail) {
     return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
 }
 
-std::string withoutAccessKey(std::string_view caption) {
-    std::string text;
+CaptionText readCaption(std::string_view caption) {
+    CaptionText read;
     for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && ++i == caption.size()) break;
-        text += caption[i];
+        if (caption[i] == '&') {
+            if (++i == caption.size()) break;
+            if (caption[i] != '&' && read.key == 0) read.key = asciiUpper(caption[i]);
+        }
+        read.text += caption[i];
     }
-    return text;
+    return read;
 }
 
 long long leadingNumber(std::string_view text) {

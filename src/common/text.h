@@ -1,3 +1,4 @@
+// Layers, low to high: common < platform < cache, settings < ui < app < win32. This is common/.
 // Small text helpers on UTF-8 strings.
 #pragma once
 
@@ -5,6 +6,9 @@
 #include <string_view>
 
 namespace tw {
+
+// Upper case of an ASCII letter; any other character unchanged.
+char asciiUpper(char c);
 
 // Upper case of ASCII and Latin-1 letters; other characters unchanged. Enough
 // for paths, which the file system compares without regard to case anyway.
@@ -19,8 +23,13 @@ bool lessIgnoringCase(std::string_view a, std::string_view b);
 
 bool endsWith(std::string_view text, std::string_view tail);
 
-// A caption as it is read: "&" marks the access key, "&&" is an "&".
-std::string withoutAccessKey(std::string_view caption);
+// A caption as it reads: "&" marks the character after it as the access key
+// and is not shown, "&&" shows one "&".
+struct CaptionText {
+    std::string text;  // as shown
+    char key = 0;      // the first marked character, ASCII upper-cased; 0 when none
+};
+CaptionText readCaption(std::string_view caption);
 
 // The decimal number at the start of a text, leading blanks skipped; 0 when
 // the text does not start with a number.

@@ -1,3 +1,4 @@
+// Layers, low to high: common < platform < cache, settings < ui < app < win32. This is platform/.
 #pragma once
 
 #include <optional>

@@ -1,3 +1,4 @@
+// Layers, low to high: common < platform < cache, settings < ui < app < win32. This is settings/.
 // The two settings files: sequential field reading, general values and their
 // conversion to the switches' 16-bit integers, and the writers.
 #pragma once

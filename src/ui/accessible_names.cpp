@@ -8,7 +8,7 @@ namespace {
 
 // A label names the field beside it; its colon is only punctuation.
 std::string labelWords(Element label) {
-    std::string words = withoutAccessKey(specOf(label).caption);
+    std::string words = readCaption(specOf(label).caption).text;
     if (!words.empty() && words.back() == ':') words.pop_back();
     return words;
 }
@@ -26,14 +26,14 @@ std::optional<std::string> accessibleName(Element element, std::string_view capt
     case Element::CacheUnit: return labelWords(Element::Label7) + " unit";
     // A switch's caption is its state (Clean or Preserve); the label beside
     // it says which kind of file it decides on.
-    case Element::AO: return labelWords(Element::Label2) + ": " + withoutAccessKey(caption);
-    case Element::BO: return labelWords(Element::Label3) + ": " + withoutAccessKey(caption);
-    case Element::CO: return labelWords(Element::Label5) + ": " + withoutAccessKey(caption);
+    case Element::AO: return labelWords(Element::Label2) + ": " + readCaption(caption).text;
+    case Element::BO: return labelWords(Element::Label3) + ": " + readCaption(caption).text;
+    case Element::CO: return labelWords(Element::Label5) + ": " + readCaption(caption).text;
     case Element::ManualCache: return "Cache Directory";
     case Element::Browser: return "Browser path";
     case Element::Manual: return "Manual Configuration";
     case Element::NewBrowser: return "Select a Browser";
-    case Element::Frame1: return withoutAccessKey(specOf(Element::Frame1).caption);
+    case Element::Frame1: return readCaption(specOf(Element::Frame1).caption).text;
     case Element::Dir1: return "Directories";
     case Element::ProgBar:
     case Element::ProgBar2: return "Progress";

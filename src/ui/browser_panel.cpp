@@ -3,12 +3,13 @@
 #include "settings/settings_file.h"
 #include "ui/frm_tidewell.h"
 #include "ui/messages.h"
+#include "ui/title.h"
 
 namespace tw {
 
 void frmTidewell::OpenBrowserPanel() {
     screen_.setVisible(Element::NewBrowser, true);
-    screen_.setText(Element::frmTidewell, "Tidewell 32 - Select a Browser");
+    screen_.setText(Element::frmTidewell, kSelectBrowserCaption);
 }
 
 void frmTidewell::menuSetBrowser_Click() { OpenBrowserPanel(); }
@@ -34,7 +35,7 @@ void frmTidewell::cmdCancelBrowser_Click() {
         showMessage(dialogs_, Message::NoBrowserSelected);
         return;
     }
-    screen_.setText(Element::frmTidewell, "Tidewell 32");
+    screen_.setText(Element::frmTidewell, kAppTitle);
     screen_.setVisible(Element::NewBrowser, false);
 }
 

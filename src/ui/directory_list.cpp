@@ -1,12 +1,15 @@
 #include "ui/directory_list.h"
 
+#include "common/path.h"
 #include "common/runtime_error.h"
 #include "common/text.h"
 
 #include <algorithm>
 
 namespace tw {
+namespace {
 
+// Splits "C:\A\B" into "C:\", "A", "B"; a trailing backslash is ignored.
 std::vector<std::string> pathComponents(std::string_view path) {
     std::vector<std::string> parts;
     std::size_t start = 0;
@@ -28,6 +31,8 @@ std::vector<std::string> pathComponents(std::string_view path) {
     return parts;
 }
 
+}  // namespace
+
 bool DirectoryList::setPath(std::string_view requested) {
     std::string path(requested);
     if (path.size() > 3 && path.back() == '\\') path.pop_back();
@@ -42,13 +47,13 @@ bool DirectoryList::setPath(std::string_view requested) {
     std::string walked;
     int depth = 0;
     for (const std::string& part : pathComponents(path)) {
-        walked = walked.empty() ? part : (walked.back() == '\\' ? walked + part : walked + "\\" + part);
+        walked = walked.empty() ? part : joinPath(walked, part);
         entries_.push_back({part, depth++, true});
         paths_.push_back(walked);
     }
     for (const std::string& name : subdirectories) {
         entries_.push_back({name, depth, false});
-        paths_.push_back(walked.back() == '\\' ? walked + name : walked + "\\" + name);
+        paths_.push_back(joinPath(walked, name));
     }
 
     const bool changed = upperCase(path) != upperCase(path_);

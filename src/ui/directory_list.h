@@ -32,7 +32,4 @@ private:
     std::vector<DirectoryEntry> entries_;
 };
 
-// Splits "C:\A\B" into "C:\", "A", "B"; a trailing backslash is ignored.
-std::vector<std::string> pathComponents(std::string_view path);
-
 }  // namespace tw

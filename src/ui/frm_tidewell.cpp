@@ -35,7 +35,7 @@ std::string actionName(Element element) {
     for (const MenuSpec& item : mainMenu())
         if (item.id == element) caption = item.caption;
     if (caption.empty() && !isForm(element)) caption = specOf(element).caption;
-    return withoutAccessKey(caption);
+    return readCaption(caption).text;
 }
 
 }  // namespace
@@ -68,7 +68,7 @@ void frmTidewell::react(std::string_view what, const std::function<void()>& reac
         reaction();
         return;
     } catch (const RuntimeError& e) {
-        why = e.detail().empty() ? "Error " + std::to_string(e.number()) + "." : e.detail();
+        why = e.reason();
     } catch (const std::bad_alloc&) {
         why = "There is not enough memory.";
     } catch (const std::exception& e) {

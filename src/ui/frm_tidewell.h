@@ -1,3 +1,4 @@
+// Layers, low to high: common < platform < cache, settings < ui < app < win32. This is ui/.
 // The main window's logic: its shared variables, its ten public operations
 // and its event reactions. It reaches the screen, the file system, the
 // dialogs and process creation only through the platform interfaces, so it

@@ -1,5 +1,6 @@
 #include "ui/keyboard_navigation.h"
 
+#include "common/text.h"
 #include "ui/layout.h"
 
 #include <algorithm>
@@ -94,24 +95,11 @@ std::optional<Element> nextTabStop(std::optional<Element> current, bool backward
     return candidates.front();
 }
 
-char mnemonicOf(std::string_view caption) {
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&') continue;
-        if (caption[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        const char c = caption[i + 1];
-        return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-    }
-    return 0;
-}
-
 std::optional<Element> mnemonicTarget(char letter, std::optional<Element> current,
                                       const ElementStateQuery& state) {
-    const char wanted = (letter >= 'a' && letter <= 'z') ? static_cast<char>(letter - 'a' + 'A') : letter;
+    const char wanted = asciiUpper(letter);
     for (Element e : reachableAfter(current, false, state))
-        if (mnemonicOf(specOf(e).caption) == wanted) return e;
+        if (readCaption(specOf(e).caption).key == wanted) return e;
     return std::nullopt;
 }
 

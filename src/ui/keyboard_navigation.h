@@ -9,7 +9,6 @@
 
 #include <functional>
 #include <optional>
-#include <string_view>
 
 namespace tw {
 
@@ -31,8 +30,5 @@ std::optional<Element> nextTabStop(std::optional<Element> current, bool backward
 // first after `current` in tab order when several have it.
 std::optional<Element> mnemonicTarget(char letter, std::optional<Element> current,
                                       const ElementStateQuery& state);
-
-// The letter after "&" in a caption, upper-cased; 0 when there is none.
-char mnemonicOf(std::string_view caption);
 
 }  // namespace tw

@@ -1,4 +1,5 @@
 // The four ways out of the program, starting the browser, and QuitTW.
+#include "common/path.h"
 #include "common/runtime_error.h"
 #include "settings/settings_file.h"
 #include "ui/frm_tidewell.h"
@@ -57,18 +58,17 @@ void frmTidewell::Launch_Browser() {
     } catch (const RuntimeError& e) {
         screen_.restore(Element::frmTidewell);
         showMessage(dialogs_, Message::BrowserNotStarted,
-                    {BrowserPath.empty() ? "(none)" : BrowserPath, e.detail()});
+                    {BrowserPath.empty() ? "(none)" : BrowserPath, e.reason()});
     }
 }
 
 bool frmTidewell::WriteSettingsFile(std::string_view name, const std::string& content, bool reportFailure) {
-    const std::string path = AppDir + std::string(name);
+    const std::string path = joinPath(AppDir, name);
     try {
         fs_.replaceTextFile(path, content);
         return true;
     } catch (const RuntimeError& e) {
-        const std::string why = e.detail().empty() ? "error " + std::to_string(e.number()) : e.detail();
-        if (reportFailure) showMessage(dialogs_, Message::SettingsNotSaved, {path, why});
+        if (reportFailure) showMessage(dialogs_, Message::SettingsNotSaved, {path, e.reason()});
         return false;
     }
 }

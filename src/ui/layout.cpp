@@ -1,5 +1,7 @@
 #include "ui/layout.h"
 
+#include "ui/title.h"
+
 #include <array>
 #include <stdexcept>
 
@@ -69,7 +71,7 @@ constexpr std::array kStartElements = {
 };
 
 constexpr std::array kForms = {
-    FormSpec{E::frmTidewell, "frmTidewell", "Tidewell 32", {1755, 1890, 6825, 3690}, Picture::None},
+    FormSpec{E::frmTidewell, "frmTidewell", kAppTitle,    {1755, 1890, 6825, 3690}, Picture::None},
     FormSpec{E::frmStart,    "frmStart",    "Form1",       {2190, 2235, 4500, 1485}, Picture::Start},
 };
 

@@ -1,9 +1,11 @@
 // The manual cache directory panel and the check of a candidate directory.
+#include "common/path.h"
 #include "common/runtime_error.h"
 #include "common/text.h"
 #include "settings/settings_file.h"
 #include "ui/frm_tidewell.h"
 #include "ui/messages.h"
+#include "ui/title.h"
 
 #include <string>
 
@@ -22,8 +24,8 @@ void frmTidewell::CacheNotFound() {
 
 std::string frmTidewell::ProbePath(const std::string& directory) {
     // A user's own "test.xxx" must survive the check: probe with a free name.
-    std::string probe = directory + "\\test.xxx";
-    for (int n = 1; fs_.pathExists(probe); ++n) probe = directory + "\\test" + std::to_string(n) + ".xxx";
+    std::string probe = joinPath(directory, "test.xxx");
+    for (int n = 1; fs_.pathExists(probe); ++n) probe = joinPath(directory, "test" + std::to_string(n) + ".xxx");
     return probe;
 }
 
@@ -51,7 +53,7 @@ void frmTidewell::cmdBrowseManual_Click() { screen_.setVisible(Element::Dir1, tr
 void frmTidewell::cmdExitManual_Click() {
     screen_.setVisible(Element::Manual, false);
     screen_.setVisible(Element::Dir1, false);
-    screen_.setText(Element::frmTidewell, "Tidewell 32");
+    screen_.setText(Element::frmTidewell, kAppTitle);
 }
 
 void frmTidewell::SetDir1Path(std::string_view path) {

@@ -1,5 +1,6 @@
 #include "ui/messages.h"
 
+#include "ui/title.h"
 #include "version.h"
 
 #include <array>
@@ -9,8 +10,8 @@ namespace tw {
 namespace {
 
 constexpr std::string_view kAboutText =
-    TW_PRODUCT_NAME "\r\n"
-    "Version " TW_VERSION_TEXT "\r\n"
+    TW_PRODUCT_NAME "\n"
+    "Version " TW_VERSION_TEXT "\n"
     "Counts the cached images, HTML documents and other files of your browser, "
     "cleans the kinds you choose and then starts your browser.";
 
@@ -25,24 +26,24 @@ constexpr std::array kMessages = {
     MessageSpec{Message::InvalidDirectory, "Invalid Directory",
         "You must enter a Cache Directory", mb::Exclamation},
     MessageSpec{Message::InvalidPathSpecified, "Invalid Path Specified",
-        "The Path: %1 is not valid!\r\nEnter a proper path or click Find to search File System.",
+        "The Path: %1 is not valid!\nEnter a proper path or click Find to search File System.",
         mb::Exclamation},
-    MessageSpec{Message::ProgramErr, TW_APP_TITLE, "PROGRAM ERR: %1", mb::OkOnly},
+    MessageSpec{Message::ProgramErr, kAppTitle, "PROGRAM ERR: %1", mb::OkOnly},
     MessageSpec{Message::NewSettingsAccepted, "New Settings Accepted",
-        "Tidewell has been updated!\r\nYour next session will configure automaticaly. "
+        "Tidewell has been updated!\nYour next session will configure automaticaly. "
         "Please wait while Tidewell gathers new information.", mb::Information},
     MessageSpec{Message::JobDone, "Job Done", "Cleaning Done.  OK to Exit?", mb::YesNo | mb::Information},
-    MessageSpec{Message::ErrNumber, TW_APP_TITLE, "Err:%1", mb::Exclamation},
-    MessageSpec{Message::BrowserNotStarted, TW_APP_TITLE,
-        "The browser could not be started.\r\n\r\nProgram: %1\r\nReason: %2\r\n\r\n"
+    MessageSpec{Message::ErrNumber, kAppTitle, "Err:%1", mb::Exclamation},
+    MessageSpec{Message::BrowserNotStarted, kAppTitle,
+        "The browser could not be started.\n\nProgram: %1\nReason: %2\n\n"
         "Your settings will be saved. Use Settings, Set Browser to choose the browser.",
         mb::Exclamation},
-    MessageSpec{Message::SettingsNotSaved, TW_APP_TITLE,
-        "Your settings could not be saved in %1.\r\nReason: %2\r\n\r\n"
+    MessageSpec{Message::SettingsNotSaved, kAppTitle,
+        "Your settings could not be saved in %1.\nReason: %2\n\n"
         "The file keeps its earlier content.", mb::Exclamation},
-    MessageSpec{Message::ActionFailed, TW_APP_TITLE,
-        "\"%1\" could not be completed.\r\nReason: %2\r\n\r\n"
-        "Tidewell 32 stopped that action and goes on running.",
+    MessageSpec{Message::ActionFailed, kAppTitle,
+        "\"%1\" could not be completed.\nReason: %2\n\n"
+        TW_APP_TITLE " stopped that action and goes on running.",
         mb::Exclamation},
 };
 // clang-format on
@@ -60,6 +61,10 @@ std::string messageText(Message id, std::initializer_list<std::string_view> args
     std::string out;
     out.reserve(text.size() + 64);
     for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n') {
+            out += kLineBreak;
+            continue;
+        }
         const bool placeholder = text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' &&
                                  text[i + 1] <= '9';
         if (!placeholder) {

@@ -24,10 +24,14 @@ enum class Message {
     ActionFailed,          // %1: what the user did, %2: why it failed
 };
 
+// What separates the lines of a message: carriage return, line feed. The
+// main window's LineBreak holds the same.
+inline constexpr std::string_view kLineBreak = "\r\n";
+
 struct MessageSpec {
     Message id;
     std::string_view caption;
-    std::string_view text;  // "\r\n" breaks lines; %1, %2 take the arguments
+    std::string_view text;  // "\n" stands for kLineBreak; %1, %2 take the arguments
     int flags;
 };
 

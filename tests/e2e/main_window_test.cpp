@@ -79,7 +79,7 @@ TEST(MainWindow, TabFollowsTheTabOrderAndACoveredButtonsAccessKeyDoesNothing) {
     while (seen.size() <= order.size()) {
         const HWND before = focused();
         PostMessageW(before ? before : session.main(), WM_KEYDOWN, VK_TAB, 0);
-        waitFor([&] { return focused() != before; }, 2s);
+        ASSERT_TRUE(waitFor([&] { return focused() != before; }, 2s)) << "Tab did not move the focus";
         seen.push_back(focused());
     }
     const auto first = std::find(order.begin(), order.end(), seen.front());

@@ -3,6 +3,8 @@
 
 #include "ui/layout.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -28,11 +30,11 @@ Program::Program(const std::wstring& exe, const std::wstring& workingDir) {
     if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, workingDir.c_str(),
                         &startup, &info_))
         throw std::runtime_error("cannot start " + narrow(exe) + ": error " + std::to_string(GetLastError()));
-    WaitForInputIdle(info_.hProcess, 10000);
 }
 
 Program::~Program() {
-    if (running() && TerminateProcess(info_.hProcess, 99)) WaitForSingleObject(info_.hProcess, 5000);
+    if (running() && TerminateProcess(info_.hProcess, 99) && !waitForExit(5s))
+        ADD_FAILURE() << "the program outlived its scenario";
     CloseHandle(info_.hThread);
     CloseHandle(info_.hProcess);
 }
@@ -113,7 +115,7 @@ BoxContent Session::answerBox(int buttonId) {
     if (box == nullptr) throw std::runtime_error("no message box appeared");
     const BoxContent content = readMessageBox(box);
     answerMessageBox(box, buttonId);
-    waitFor([&] { return !IsWindow(box); });
+    if (!waitFor([&] { return !IsWindow(box); })) throw std::runtime_error("the message box stayed open");
     return content;
 }
 

@@ -17,7 +17,8 @@ std::string startedAsBrowser(const std::string& path) {
 
 std::optional<std::string> browserRecord(const ProgramFolder& folder, const std::wstring& browserFolder) {
     std::optional<std::string> record;
-    waitFor([&] { return (record = folder.read(browserFolder + L"\\browser_started.txt")).has_value(); });
+    EXPECT_TRUE(waitFor([&] { return (record = folder.read(browserFolder + L"\\browser_started.txt")).has_value(); }))
+        << "the browser did not record its start";
     return record;
 }
 

@@ -1,7 +1,5 @@
 #include "main_form_fixture.h"
 
-#include "common/text.h"
-
 #include <random>
 #include <tuple>
 
@@ -46,14 +44,14 @@ TEST_F(MainForm, EachEndingCleansStartsAndStoresAsItsButtonSays) {
         EXPECT_EQ(readyAtStart, c.starts);
         EXPECT_EQ(h.screen.ended, c.ends);
         // QuitTW stores, closes the window, and its nested run stores once more.
-        const std::string pair = "write " + kTidewIni + "|write " + kUserIni + "|";
+        const std::string pair = "write " + kTidewIniPath + "|write " + kUserIniPath + "|";
         std::string written;
         for (const std::string& w : h.logged("write ")) written += w + "|";
         EXPECT_EQ(written, c.ends ? pair + pair : "");
         if (!c.ends) continue;
-        EXPECT_EQ(h.fs.file(kTidewIni).content, "\"" + kCache + "\"\r\n" + (c.switches[0] == '1' ? "1" : "0") + "\r\n" +
+        EXPECT_EQ(h.fs.file(kTidewIniPath).content, "\"" + kCache + "\"\r\n" + (c.switches[0] == '1' ? "1" : "0") + "\r\n" +
                                             (c.switches[3] == '1' ? "1" : "0") + "\r\n0\r\n");
-        EXPECT_EQ(h.fs.file(kUserIni).content, "\"" + kBrowser + "\"\r\n");
+        EXPECT_EQ(h.fs.file(kUserIniPath).content, "\"" + kBrowser + "\"\r\n");
     }
 }
 
@@ -72,7 +70,7 @@ TEST_F(MainForm, AFailedStartOrAnUnwritableFileIsToldOnceAndTheSettingsAreStillS
     start({"a.jpg"});
     procs.fails = true;
     fs.before = [](std::string_view op, const std::string& path) {
-        if (op == "write" && path == kTidewIni) throw RuntimeError(err::PathFileAccessError, "Access is denied.");
+        if (op == "write" && path == kTidewIniPath) throw RuntimeError(err::PathFileAccessError, "Access is denied.");
     };
     bool restoredBeforeTheBox = false;
     dialogs.onBox = [&] { restoredBeforeTheBox = !screen.at(Element::frmTidewell).minimised; };
@@ -80,8 +78,8 @@ TEST_F(MainForm, AFailedStartOrAnUnwritableFileIsToldOnceAndTheSettingsAreStillS
     EXPECT_TRUE(restoredBeforeTheBox);
     ASSERT_EQ(dialogs.boxes.size(), 2u);
     EXPECT_NE(dialogs.boxes[0].text.find("Program: " + kBrowser + "\r\nReason: The system cannot find"), std::string::npos);
-    EXPECT_NE(dialogs.boxes[1].text.find("saved in " + kTidewIni + ".\r\nReason: Access is denied."), std::string::npos);
-    EXPECT_EQ(logged("write "), Strings(2, "write " + kUserIni));
+    EXPECT_NE(dialogs.boxes[1].text.find("saved in " + kTidewIniPath + ".\r\nReason: Access is denied."), std::string::npos);
+    EXPECT_EQ(logged("write "), Strings(2, "write " + kUserIniPath));
     EXPECT_FALSE(fs.exists(kCache + "\\a.jpg"));
     EXPECT_TRUE(screen.ended);
     // Events after the end change nothing.
@@ -120,34 +118,37 @@ TEST_F(MainForm, EveryListedFileOfACleanedKindGoesHoweverManyThereAre) {
     EXPECT_EQ(fs.namesIn(kCache).count("o0.dat"), 1u);
 }
 
+// The files a cache may hold, in the order the file list shows them (case
+// ignored; ".", digits and "_" before letters), each with its kind: 1 image,
+// 2 HTML document, 0 anything else.
+const std::pair<std::string, int> kPossibleFiles[] = {
+    {".jpg", 1},  {"1.htm", 2}, {"_A.jpg", 1}, {"_b.GIF", 0}, {"a.gif", 1},  {"a_.htm", 2}, {"aB.html", 0},
+    {"Ab.jpg", 1}, {"B.htm", 2}, {"b.JPG", 0},  {"b1.jpg", 1}, {"b_.txt", 0}, {"ba.htm", 2}, {"c", 0},
+    {"c.gif", 1}, {"jpg", 0},   {"x.htm", 2},
+};
+
 // Random caches, switches and interference between the inventory and the
 // clean step; the outcome must be exactly what the rules allow.
 TEST(CleaningProperty, DeletesExactlyTheAllowedFilesWhateverHappensBetweenInventoryAndCleaning) {
-    const Strings extensions = {".jpg", ".gif", ".htm", ".JPG", ".html", ".txt", ""};
-    const auto kindOf = [](const std::string& name) {  // 1 image, 2 HTML document, 0 unknown
-        const std::string tail = name.size() < 4 ? "" : name.substr(name.size() - 4);
-        return tail == ".htm" ? 2 : tail == ".jpg" || tail == ".gif" ? 1 : 0;
-    };
     for (unsigned seed = 1; seed <= 200; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         std::mt19937 random(seed);
         const auto chance = [&](double p) { return std::bernoulli_distribution(p)(random); };
-        const auto below = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); };
         MainFormHarness b;
         b.fs.addDirectory(kCache);
-        for (std::size_t files = below(16); files > 0; --files) {  // names that differ in case are one file
-            const std::string name = std::string(1 + below(3), "abAB_1"[below(6)]) + extensions[below(extensions.size())];
+        std::vector<std::pair<std::string, int>> listed;  // by the table, without hidden files
+        for (const auto& [name, kind] : kPossibleFiles) {
+            if (!chance(0.6)) continue;
             FakeFileSystem::File& f = b.fs.addFile(kCache + "\\" + name);
             std::tie(f.readOnly, f.locked, f.hidden) = std::tuple(chance(0.15), chance(0.1), chance(0.1));
+            if (!f.hidden) listed.emplace_back(name, kind);
         }
-        const int switches[] = {0, static_cast<int>(below(3)), static_cast<int>(below(3))};  // by kind
+        const int switches[] = {0, static_cast<int>(random() % 3), static_cast<int>(random() % 3)};  // by kind
         b.writeSettings(kBrowser, kCache, std::to_string(switches[1]) + "\r\n" + std::to_string(switches[2]) + "\r\n0");
         b.form.Load();
-        Strings listed = b.fs.listFiles(kCache);
-        std::sort(listed.begin(), listed.end(), [](const auto& x, const auto& y) { return lessIgnoringCase(x, y); });
         // Another program at work between the inventory and the clean step.
         Names vanished;
-        for (const std::string& name : listed) {
+        for (const auto& [name, kind] : listed) {
             FakeFileSystem::File& f = b.fs.file(kCache + "\\" + name);
             if (chance(0.1)) vanished.insert(name), f.readOnly = f.locked = false, b.fs.deleteFile(kCache + "\\" + name);
             else if (chance(0.1)) f.readOnly = true;
@@ -155,9 +156,9 @@ TEST(CleaningProperty, DeletesExactlyTheAllowedFilesWhateverHappensBetweenInvent
         if (chance(0.3)) b.fs.addFile(kCache + "\\late.jpg");
         // Per kind, in list order: a vanished entry ends that kind's cleaning.
         Names expected = b.fs.namesIn(kCache);
-        for (int kind : {1, 2}) {
-            for (const std::string& name : switches[kind] == 1 ? listed : Strings{}) {
-                if (kindOf(name) != kind) continue;
+        for (int cleaned : {1, 2}) {
+            for (const auto& [name, kind] : switches[cleaned] == 1 ? listed : decltype(listed){}) {
+                if (kind != cleaned) continue;
                 if (vanished.count(name)) break;
                 const FakeFileSystem::File& f = b.fs.file(kCache + "\\" + name);
                 if (!f.readOnly && !f.locked) expected.erase(name);

@@ -15,7 +15,7 @@ using Strings = std::vector<std::string>;
 using Names = std::set<std::string>;
 
 inline const std::string kBrowser = "C:\\NS\\netscape.exe", kCache = "C:\\NETSCAPE\\CACHE";
-inline const std::string kUserIni = "C:\\PROGRAM\\user.ini", kTidewIni = "C:\\PROGRAM\\tidew.ini";
+inline const std::string kUserIniPath = "C:\\PROGRAM\\user.ini", kTidewIniPath = "C:\\PROGRAM\\tidew.ini";
 
 struct MainFormHarness {
     FakeScreen screen;
@@ -31,8 +31,8 @@ struct MainFormHarness {
     }
     // The usual settings: a browser and a directory with its three switch values.
     void writeSettings(const std::string& browser, const std::string& directory, const std::string& switches = "1\r\n1\r\n0") {
-        fs.addFile(kUserIni, browser + "\r\n");
-        fs.addFile(kTidewIni, directory + "\r\n" + switches + "\r\n");
+        fs.addFile(kUserIniPath, browser + "\r\n");
+        fs.addFile(kTidewIniPath, directory + "\r\n" + switches + "\r\n");
     }
     void addCache(const std::string& directory, const Strings& names) {
         fs.addDirectory(directory);

@@ -36,8 +36,8 @@ TEST_F(MainForm, StartUpOpensThePanelsAndAppliesTheSwitchesTheSettingsCallFor) {
         SCOPED_TRACE(c.tidewIni.value_or("no tidew.ini"));
         MainFormHarness h;
         h.addCache(kCache, {"a.jpg", "b.htm", "c.txt"});
-        if (c.userIni) h.fs.addFile(kUserIni, *c.userIni);
-        if (c.tidewIni) h.fs.addFile(kTidewIni, *c.tidewIni);
+        if (c.userIni) h.fs.addFile(kUserIniPath, *c.userIni);
+        if (c.tidewIni) h.fs.addFile(kTidewIniPath, *c.tidewIni);
         h.form.Load();
         std::string panels = h.screen.visible(Element::Manual) ? "Manual" : "";
         if (h.screen.visible(Element::NewBrowser)) panels += panels.empty() ? "NewBrowser" : " NewBrowser";
@@ -47,7 +47,7 @@ TEST_F(MainForm, StartUpOpensThePanelsAndAppliesTheSwitchesTheSettingsCallFor) {
         EXPECT_EQ(h.text(Element::AO) + " " + h.text(Element::BO), c.switches);
         EXPECT_EQ(h.screen.at(Element::AO).colour, c.switches[0] == 'C' ? colour::Clean : colour::Preserve);
         EXPECT_EQ(h.counts(), c.counted ? (Strings{"3", "1", "1", "1"}) : Strings(4, ""));
-        EXPECT_EQ(h.fs.file(kUserIni).content, c.userIni.value_or(""));  // created when missing, never changed
+        EXPECT_EQ(h.fs.file(kUserIniPath).content, c.userIni.value_or(""));  // created when missing, never changed
         EXPECT_EQ(h.text(Element::ManualCache), c.boxes == Strings{kInvalidPath} ? "" : "C:\\PROGRAM");
     }
 }
@@ -83,7 +83,7 @@ TEST_F(MainForm, InventoryFillsTheFieldsInOrderWhileBothBarsFollow) {
     EXPECT_EQ(text(Element::Sbar), "Gathering information");
     EXPECT_EQ(screen.at(Element::ProgBar2).progressValue, 1);
     EXPECT_EQ(boxes(), Strings{"Tidewell 32|48|Err:53"});
-    EXPECT_EQ(fs.file(kUserIni).content, kBrowser + "\r\n");
+    EXPECT_EQ(fs.file(kUserIniPath).content, kBrowser + "\r\n");
 }
 
 TEST_F(MainForm, ManualPanelChecksProbesStoresAndPreparesAgain) {
@@ -111,7 +111,7 @@ TEST_F(MainForm, ManualPanelChecksProbesStoresAndPreparesAgain) {
                                 "Tidewell 32|0|PROGRAM ERR: 75",
                                 "New Settings Accepted|64|Tidewell has been updated!\r\nYour next session will "
                                 "configure automaticaly. Please wait while Tidewell gathers new information."}));
-    EXPECT_EQ(fs.file(kTidewIni).content, "\"c:\\new\\cache\\\"\r\n1\r\n1\r\n0\r\n");
+    EXPECT_EQ(fs.file(kTidewIniPath).content, "\"c:\\new\\cache\\\"\r\n1\r\n1\r\n0\r\n");
     EXPECT_EQ(fs.namesIn("C:\\NEW\\CACHE"), (Names{"test.xxx", "x.gif"}));
     EXPECT_EQ(fs.file("C:\\NEW\\CACHE\\test.xxx").content, "the user's own");
     EXPECT_EQ(text(Element::frmTidewell), "Tidewell 32 - Manual Configuration");

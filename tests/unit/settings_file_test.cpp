@@ -14,7 +14,7 @@ using Strings = std::vector<std::string>;
 
 // The error number a call fails with, or 0 when it returns.
 template <typename F>
-int failureOf(F&& call) {
+int failureNumber(F&& call) {
     try {
         call();
     } catch (const RuntimeError& e) {
@@ -29,7 +29,7 @@ Strings allTexts(std::string_view content) {
     Strings fields;
     for (int end = 0; fields.size() <= content.size() && !end;) {
         std::string field;
-        if (!(end = failureOf([&] { field = reader.readText(); }))) fields.push_back(field);
+        if (!(end = failureNumber([&] { field = reader.readText(); }))) fields.push_back(field);
         else EXPECT_EQ(end, err::InputPastEndOfFile);
     }
     return fields;
@@ -82,7 +82,7 @@ TEST(GeneralValue, ReadsNumbersAndConvertsToInt16RoundingHalfToEven) {
         EXPECT_EQ(v.kind(), c.kind);
         EXPECT_EQ(v.text(), c.text);
         int result = 0;
-        EXPECT_EQ(failureOf([&] { result = v.toInt16(); }), c.failure);
+        EXPECT_EQ(failureNumber([&] { result = v.toInt16(); }), c.failure);
         EXPECT_EQ(result, c.value);
     }
 }
@@ -100,7 +100,7 @@ TEST(SettingsWriters, WriteOneValuePerCrlfLineAndReadBackIdentical) {
         const GeneralValue directory = tidew.readGeneral();
         EXPECT_EQ(directory.kind() == Kind::Text ? directory.text() : "not text", path);
         for (int value : {1, 0, 0}) EXPECT_EQ(tidew.readGeneral().toInt16(), value);
-        EXPECT_EQ(failureOf([&] { tidew.readGeneral(); }), err::InputPastEndOfFile);
+        EXPECT_EQ(failureNumber([&] { tidew.readGeneral(); }), err::InputPastEndOfFile);
     }
 }
 
