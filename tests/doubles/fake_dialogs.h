@@ -14,11 +14,7 @@ namespace tw::test {
 
 class FakeDialogs : public Dialogs {
 public:
-    struct Box {
-        std::string text;
-        int flags;
-        std::string caption;
-    };
+    struct Box { std::string text; int flags; std::string caption; };
     int messageBox(std::string_view text, int flags, std::string_view caption) override {
         boxes.push_back({std::string(text), flags, std::string(caption)});
         if (onBox) onBox();
@@ -44,10 +40,7 @@ public:
 
 class FakeProcessStarter : public ProcessStarter {
 public:
-    struct Start {
-        std::string commandLine, application;
-        int showStyle;
-    };
+    struct Start { std::string commandLine, application; int showStyle; };
     void start(std::string_view commandLine, std::string_view application, int showStyle) override {
         if (onStart) onStart();
         starts.push_back({std::string(commandLine), std::string(application), showStyle});

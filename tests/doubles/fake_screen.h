@@ -19,8 +19,7 @@ public:
         bool visible = true;
         int check = 0;
         Rgb colour{};
-        int progressMax = 100;
-        int progressValue = 0;
+        int progressMax = 100, progressValue = 0;
         bool minimised = false;
     };
 

@@ -49,11 +49,13 @@ TEST(MainWindow, ComesUpAfterTheStartWindowAndKeepsItsFixedSize) {
     ShowWindowAsync(main, SW_MINIMIZE);
     ShowWindowAsync(main, SW_RESTORE);
     // Any box from minimising would come before the About box asked for after it.
-    session.menu(Element::menuAbout);
+    session.press('a');
     EXPECT_EQ(session.answerBox(IDOK).caption, "About Tidewell");
     EXPECT_EQ(session.program().messageBox(), nullptr) << "minimising raised a box";
     EXPECT_TRUE(sizeOf(main) == fixed && !IsIconic(main));
     EXPECT_TRUE(IsWindow(start) && !IsWindowVisible(start)) << "frmStart must stay loaded and hidden";
+    session.press('o');
+    EXPECT_TRUE(session.program().waitForExit()) << "Alt+O did not reach \"Cl&ose\"";
 }
 
 TEST(MainWindow, TabFollowsTheTabOrderAndACoveredButtonsAccessKeyDoesNothing) {
@@ -88,12 +90,16 @@ TEST(MainWindow, TabFollowsTheTabOrderAndACoveredButtonsAccessKeyDoesNothing) {
     order.push_back(order.front());
     EXPECT_EQ(seen, order);
 
-    // Alt+T is "&Tidewell", under the manual panel; Alt+F is "&Find" on it.
+    // Alt+T is "&Tidewell", under the manual panel; Alt+F is "&Find" on it, Alt+N "Ca&ncel".
     session.click(Element::cmdChange);
     ASSERT_TRUE(waitFor([&] { return session.visible(Element::Manual); }));
-    for (const WPARAM letter : {'t', 'f'}) PostMessageW(session.main(), WM_SYSCHAR, letter, 1 << 29);
+    for (const char letter : {'t', 'f'}) session.press(letter);
     EXPECT_TRUE(waitFor([&] { return session.visible(Element::Dir1); })) << "Alt+F did not reach \"&Find\"";
     EXPECT_TRUE(folder.cacheHas(L"a.jpg")) << "the covered \"&Tidewell\" cleaned the cache";
+    session.press('n');
+    EXPECT_TRUE(waitFor([&] { return !session.visible(Element::Manual); })) << "Alt+N did not reach \"Ca&ncel\"";
+    session.press('e');
+    EXPECT_EQ(session.answerBox(IDNO).caption, "Job Done");
 }
 
 // At 144 DPI the real program lays out its main window in pixels of that DPI.

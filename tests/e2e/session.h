@@ -127,6 +127,8 @@ public:
     bool visible(Element element) const { return IsWindowVisible(find(element)) != FALSE; }
     int checkValue(Element box) const { return static_cast<int>(SendMessageW(find(box), BM_GETCHECK, 0, 0)); }
     void click(Element element) const { e2e::click(find(element)); }
+    // Alt and a letter: the access key of a caption, or of a menu entry.
+    void press(char letter) const { PostMessageW(main_, WM_SYSCHAR, static_cast<WPARAM>(letter), 1 << 29); }
     // Menus cannot be read across processes under Wine: the item is chosen by its element.
     void menu(Element item) const { PostMessageW(main_, WM_COMMAND, MAKEWPARAM(win::controlId(item), 0), 0); }
 

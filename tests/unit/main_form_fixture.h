@@ -61,6 +61,13 @@ struct MainFormHarness {
             if (entry.rfind(kind, 0) == 0) found.push_back(entry);
         return found;
     }
+    // The panels shown: "Manual Dir1 NewBrowser" or fewer.
+    std::string panels() const {
+        std::string shown;
+        for (Element panel : {Element::Manual, Element::Dir1, Element::NewBrowser})
+            if (screen.visible(panel)) shown += (shown.empty() ? "" : " ") + FakeScreen::name(panel);
+        return shown;
+    }
     Strings counts() const {
         return {text(Element::TotalCount), text(Element::ImageCount), text(Element::HTMLCount), text(Element::XCount)};
     }
