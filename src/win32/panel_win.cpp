@@ -31,11 +31,6 @@ HWND PanelWindow::create(HWND parent, const RECT& rect, const std::wstring& capt
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
 }
 
-void PanelWindow::setPicture(GdiBitmap picture) {
-    picture_ = std::move(picture);
-    if (hwnd() != nullptr) InvalidateRect(hwnd(), nullptr, FALSE);
-}
-
 LRESULT PanelWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:

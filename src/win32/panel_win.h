@@ -24,7 +24,6 @@ public:
           captionColour_(captionColour) {}
 
     HWND create(HWND parent, const RECT& rect, const std::wstring& caption, bool visible, int id);
-    void setPicture(GdiBitmap picture);
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -8,10 +8,9 @@ namespace tw::win {
 
 class StartWindow final : public WindowBase {
 public:
-    StartWindow(Win32Screen& screen, const Fonts& fonts) : screen_(screen), fonts_(fonts) {}
+    explicit StartWindow(Win32Screen& screen) : screen_(screen), controls_(Element::frmStart, screen) {}
 
     void create();
-    void setPicture(GdiBitmap picture);
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -20,9 +19,8 @@ private:
     void paint(HDC dc) override;
 
     Win32Screen& screen_;
-    const Fonts& fonts_;
+    FormControls controls_;
     GdiBitmap picture_;
-    std::vector<std::unique_ptr<PanelWindow>> containers_;
 };
 
 }  // namespace tw::win

@@ -57,19 +57,4 @@ std::string codePageToUtf8(std::string_view bytes, unsigned codePage) {
     return narrow(wide);
 }
 
-std::wstring longPath(std::string_view utf8Path) {
-    std::wstring path = widen(utf8Path);
-    // Below MAX_PATH the plain form keeps the platform's own path rules.
-    if (path.size() < 240 || path.rfind(L"\\\\", 0) == 0) return path;
-    // The prefix turns those rules off, so apply them first: a doubled
-    // backslash (a directory stored with its trailing one) must still work.
-    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    std::wstring full(size, L'\0');
-    const DWORD n = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
-    if (n == 0 || n >= size) return path;
-    full.resize(n);
-    const bool driveAbsolute = full.size() >= 3 && full[1] == L':' && full[2] == L'\\';
-    return driveAbsolute ? L"\\\\?\\" + full : full;
-}
-
 }  // namespace tw::win

@@ -5,6 +5,7 @@
 // every element tells a screen reader what it is.
 #include "ui/layout.h"
 #include "win32/controls_win.h"
+#include "win32/picture_detail.h"
 #include "win32/start_window_win.h"
 
 #include <oleacc.h>
@@ -25,7 +26,9 @@ using namespace win;
 // Colours as 32-bit pixels (0xRRGGBB).
 constexpr std::uint32_t kSentinel = 0xFF00FF, kArt = 0x0080FF, kPanelBack = 0x808080;
 
-GdiBitmap flatPicture(SIZE size) {
+// The program's pictures are 300 x 100 (start-up) and 450 x 220 pixels (panels).
+GdiBitmap flatPicture(Picture picture) {
+    const SIZE size = picture == Picture::Start ? SIZE{300, 100} : SIZE{450, 220};
     const std::vector<std::uint32_t> bits(std::size_t(size.cx * size.cy), kArt);
     return GdiBitmap(CreateBitmap(size.cx, size.cy, 1, 32, bits.data()));
 }
@@ -65,17 +68,17 @@ std::tuple<std::wstring, long, long> described(HWND hwnd) {
 class Look : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override {
+        detail::takePicturesFrom(flatPicture);
         main = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
-        createElements(Element::frmTidewell, main, screen, fonts, containers);
+        controls.create(main);
         start.create();
     }
     void TearDown() override { DestroyWindow(main), DestroyWindow(start.hwnd()); }
 
     const Dpi dpi{GetParam(), GetParam()};
     Win32Screen screen{dpi};
-    Fonts fonts{dpi};
-    std::vector<std::unique_ptr<PanelWindow>> containers;
-    StartWindow start{screen, fonts};
+    FormControls controls{Element::frmTidewell, screen};
+    StartWindow start{screen};
     HWND main = nullptr;
 };
 
@@ -100,8 +103,6 @@ TEST_P(Look, EveryCaptionFitsItsElementInTheFontItDrawsWith) {
 }
 
 TEST_P(Look, PicturesAreScaledAndEveryPixelIsPainted) {
-    start.setPicture(flatPicture({300, 100}));
-    for (const auto& container : containers) container->setPicture(flatPicture({450, 220}));
     // The start-up picture is as large as its window or a row larger.
     const std::tuple<HWND, SIZE, std::uint32_t> cases[] = {{start.hwnd(), {300, 100}, 0},
                                                       {screen.hwnd(Element::Manual), {450, 220}, kPanelBack},

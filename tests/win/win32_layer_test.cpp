@@ -9,6 +9,7 @@
 #include "cache/size_text.h"
 #include "common/runtime_error.h"
 #include "win32/error_map.h"
+#include "win32/file_system_detail.h"
 #include "win32/file_system_win.h"
 #include "win32/wide.h"
 
