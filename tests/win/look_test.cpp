@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdint>
 #include <string>
 #include <tuple>
@@ -103,19 +104,56 @@ TEST_P(Look, EveryCaptionFitsItsElementInTheFontItDrawsWith) {
 }
 
 TEST_P(Look, PicturesAreScaledAndEveryPixelIsPainted) {
-    // The start-up picture is as large as its window or a row larger.
-    const std::tuple<HWND, SIZE, std::uint32_t> cases[] = {{start.hwnd(), {300, 100}, 0},
-                                                      {screen.hwnd(Element::Manual), {450, 220}, kPanelBack},
-                                                      {screen.hwnd(Element::NewBrowser), {450, 220}, kPanelBack}};
-    for (const auto& [window, art, background] : cases) {
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const std::uint32_t startBack = GetRValue(face) << 16 | GetGValue(face) << 8 | GetBValue(face);
+    // The start-up picture is as large as its window or a row larger; a
+    // window made larger shows its background beyond the picture.
+    const std::tuple<HWND, SIZE, std::uint32_t, SIZE> cases[] = {
+        {start.hwnd(), {300, 100}, startBack, {}}, {start.hwnd(), {300, 100}, startBack, {400, 150}},
+        {screen.hwnd(Element::Manual), {450, 220}, kPanelBack, {}},
+        {screen.hwnd(Element::NewBrowser), {450, 220}, kPanelBack, {}}};
+    for (const auto& [window, art, background, enlarged] : cases) {
+        if (enlarged.cx != 0)
+            SetWindowPos(window, nullptr, 0, 0, MulDiv(enlarged.cx, dpi.x, 96), MulDiv(enlarged.cy, dpi.y, 96),
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         RECT client;
         const std::vector<std::uint32_t> pixels = rendering(window, client);
-        const auto at = [&](LONG x, LONG y) { return pixels[std::size_t(y * client.right + x)]; };
         EXPECT_EQ(std::count(pixels.begin(), pixels.end(), kSentinel), 0) << "unpainted pixels";
         const LONG width = MulDiv(art.cx, dpi.x, 96), height = MulDiv(art.cy, dpi.y, 96);
-        EXPECT_EQ(at(std::min(width, client.right) - 1, std::min(height, client.bottom) - 1), kArt);
-        EXPECT_TRUE(width >= client.right || at(width, 0) == background) << "right of the picture";
-        EXPECT_TRUE(height >= client.bottom || at(0, height) == background) << "below the picture";
+        long wrong = 0;
+        for (LONG y = 0; y < client.bottom; ++y)
+            for (LONG x = 0; x < client.right; ++x)
+                wrong += pixels[std::size_t(y * client.right + x)] != (x < width && y < height ? kArt : background);
+        EXPECT_EQ(wrong, 0) << "pixels neither the picture nor, beyond it, the background";
+    }
+}
+
+// A caption that overflows its label at the nominal size (a longer text, a
+// wider face) is drawn smaller: whole, or a third smaller at most.
+TEST_P(Look, ACaptionTooWideForItsLabelIsDrawnSmaller) {
+    const Fonts fonts(dpi);
+    MemoryDc dc(nullptr);
+    const auto fits = [&](HFONT font, const std::wstring& text, SIZE box, UINT format) {
+        Selected selected(dc.get(), font);
+        RECT needed{0, 0, box.cx, 0};
+        DrawTextW(dc.get(), text.c_str(), -1, &needed, format | DT_CALCRECT);
+        return needed.right <= box.cx && needed.bottom <= box.cy;
+    };
+    const auto height = [](HFONT font) { LOGFONTW f{}; GetObjectW(font, sizeof f, &f); return std::abs(f.lfHeight); };
+    // In the boxes of Label3 and Label8, texts longer than theirs.
+    const std::tuple<std::wstring, TwipsRect, UINT> cases[] = {
+        {L"HTML Documents kept on disk:", {0, 0, 1455, 255}, DT_SINGLELINE},
+        {L"Set the path of your browser in the box below.  If you do not know where it is, use Find to look for "
+         L"the program on your disks, then Save it.  From then on every start of the browser goes through this "
+         L"program, which cleans the cache first and starts the browser afterwards.",
+         {0, 0, 4095, 495}, DT_CENTER | DT_WORDBREAK}};
+    for (const auto& [text, rect, format] : cases) {
+        const RECT pixels = toPixels(rect, dpi);
+        const SIZE box{pixels.right, pixels.bottom};
+        ASSERT_FALSE(fits(fonts.regular(), text, box, format)) << "the case must overflow";
+        const HFONT fitted = fonts.fitting(text, box, format);
+        EXPECT_LT(height(fitted), height(fonts.regular()));
+        EXPECT_TRUE(fits(fitted, text, box, format) || height(fitted) == height(fonts.regular()) * 2 / 3);
     }
 }
 
