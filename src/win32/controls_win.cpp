@@ -162,8 +162,16 @@ void FormControls::create(HWND formWindow) {
     layOut();
 }
 
+void FormControls::changeDpi(Dpi dpi) {
+    screen_.setDpi(form_, dpi);
+    // The old fonts go only when every element has let go of them.
+    const Fonts old = std::exchange(fonts_, Fonts(dpi));
+    layOut();
+}
+
 void FormControls::layOut() {
     const Dpi dpi = screen_.dpi(form_);
+    for (const auto& container : containers_) container->setDpi(dpi);
     for (const ElementSpec& layout : elementsOf(form_)) {
         HWND hwnd = screen_.hwnd(layout.id);
         if (hwnd == nullptr) continue;

@@ -1,5 +1,6 @@
 // The elements of one form, made from its layout table in one loop, with the
-// fonts they draw with.
+// fonts they draw with. At a new DPI the fonts are made again and every
+// element is laid out again, as a fresh start at that DPI lays it out.
 #pragma once
 
 #include "win32/fonts_win.h"
@@ -18,6 +19,8 @@ public:
     // Creates the elements in `formWindow`, laid out for the form's DPI, and
     // registers each with the screen.
     void create(HWND formWindow);
+    // Makes `dpi` the form's and lays every element out again for it.
+    void changeDpi(Dpi dpi);
 
 private:
     void layOut();

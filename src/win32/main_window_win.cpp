@@ -43,6 +43,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE: return onClose();
     case WM_ENDSESSION: return onEndSession(wParam != FALSE);
     case kFlushProgressMessage: return onFlushProgress();
+    case WM_DPICHANGED: return onDpiChanged(dpiOfChange(wParam), *reinterpret_cast<const RECT*>(lParam));
     case WM_DESTROY: return onDestroy();
     default: return defaultProc(message, wParam, lParam);
     }
@@ -115,6 +116,17 @@ LRESULT MainWindow::onEndSession(bool ending) {
 
 LRESULT MainWindow::onFlushProgress() {
     screen_.repaints().flushProgress();
+    return 0;
+}
+
+LRESULT MainWindow::onDpiChanged(Dpi dpi, const RECT& suggested) {
+    controls_.changeDpi(dpi);
+    // The system's rectangle places the window on its new monitor; the fixed
+    // size then keeps the client area whole at the new DPI.
+    SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    form_.Resize();
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     return 0;
 }
 

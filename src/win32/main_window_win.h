@@ -32,6 +32,7 @@ private:
     LRESULT onClose();
     LRESULT onEndSession(bool ending);
     LRESULT onFlushProgress();
+    LRESULT onDpiChanged(Dpi dpi, const RECT& suggested);
     LRESULT onDestroy();
 
     Win32Screen& screen_;

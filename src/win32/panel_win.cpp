@@ -31,6 +31,11 @@ HWND PanelWindow::create(HWND parent, const RECT& rect, const std::wstring& capt
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
 }
 
+void PanelWindow::setDpi(Dpi dpi) {
+    dpi_ = dpi;
+    if (hwnd() != nullptr) InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
 LRESULT PanelWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:

@@ -95,14 +95,18 @@ void Win32Screen::setFormTop(Element form, int twips) {
 void Win32Screen::setFormOuterSize(Element form, int widthTwips, int heightTwips) {
     HWND h = hwnd(form);
     if (IsIconic(h)) throw RuntimeError(err::CannotSizeMinimised);
-    // The size is given with the frame the layout was drawn for; this
-    // system's frame and menu bar come on top, so the client area the
-    // elements were placed in stays whole.
-    RECT r{0, 0, twipsToPixels(widthTwips - kDesignFrameWidthTwips, dpi(form).x),
-           twipsToPixels(heightTwips - kDesignFrameHeightTwips, dpi(form).y)};
-    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongW(h, GWL_STYLE)), GetMenu(h) != nullptr,
-                       static_cast<DWORD>(GetWindowLongW(h, GWL_EXSTYLE)));
-    SetWindowPos(h, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The size is given with the frame the layout was drawn for; the frame
+    // and menu bar the window has now come on top, so the client area the
+    // elements were placed in stays whole. They are measured on the window,
+    // as the system draws them at the DPI of its monitor.
+    const int width = twipsToPixels(widthTwips - kDesignFrameWidthTwips, dpi(form).x);
+    const int height = twipsToPixels(heightTwips - kDesignFrameHeightTwips, dpi(form).y);
+    RECT outer, client;
+    GetWindowRect(h, &outer);
+    GetClientRect(h, &client);
+    if (client.right == width && client.bottom == height) return;
+    SetWindowPos(h, nullptr, 0, 0, outer.right - outer.left + width - client.right,
+                 outer.bottom - outer.top + height - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Screen::minimize(Element form) { ShowWindow(hwnd(form), SW_MINIMIZE); }

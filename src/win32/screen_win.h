@@ -18,7 +18,7 @@ namespace tw::win {
 
 class Win32Screen final : public Screen {
 public:
-    // Elements are laid out for `dpi`; tests build them for any DPI.
+    // Both forms are laid out for `dpi` until a form is told another.
     explicit Win32Screen(Dpi dpi = screenDpi());
 
     ElementWindows& windows() { return windows_; }
@@ -28,6 +28,7 @@ public:
     RepaintThrottle& repaints() { return repaints_; }
 
     Dpi dpi(Element form) const { return formDpi_[formSlot(form)]; }
+    void setDpi(Element form, Dpi dpi) { formDpi_[formSlot(form)] = dpi; }
 
     std::string text(Element element) const override;
     void setText(Element element, std::string_view text) override;

@@ -30,7 +30,19 @@ void StartWindow::paint(HDC dc) {
 
 LRESULT StartWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (const auto painted = paintMessage(message, wParam)) return *painted;
+    if (message == WM_DPICHANGED) return onDpiChanged(dpiOfChange(wParam), *reinterpret_cast<const RECT*>(lParam));
     return defaultProc(message, wParam, lParam);
+}
+
+LRESULT StartWindow::onDpiChanged(Dpi dpi, const RECT& suggested) {
+    controls_.changeDpi(dpi);
+    // The system's rectangle places the window; without a frame its size is
+    // the client area at the new DPI.
+    const RECT client = toPixels(formSpec(Element::frmStart).client, dpi);
+    SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, client.right - client.left,
+                 client.bottom - client.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return 0;
 }
 
 }  // namespace tw::win

@@ -17,6 +17,7 @@ protected:
 
 private:
     void paint(HDC dc) override;
+    LRESULT onDpiChanged(Dpi dpi, const RECT& suggested);
 
     Win32Screen& screen_;
     FormControls controls_;

@@ -1,13 +1,19 @@
 // Both windows built at the usual screen DPIs in this process (a font for
 // another DPI is only a font of another pixel height): every caption fits
 // its element in the font the element draws with, the start-up window and
-// the panels show their pictures scaled, with no pixel left unpainted, and
-// every element tells a screen reader what it is.
+// the panels show their pictures scaled, with no pixel left unpainted,
+// every element tells a screen reader what it is, and after a change of DPI
+// both windows are laid out as a fresh start at the new DPI lays them out.
+#include "app/prepared_main_form.h"
+#include "fake_dialogs.h"
+#include "fake_file_system.h"
 #include "ui/layout.h"
 #include "win32/controls_win.h"
+#include "win32/main_window_win.h"
 #include "win32/picture_detail.h"
 #include "win32/start_window_win.h"
 
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include <gtest/gtest.h>
@@ -66,21 +72,30 @@ std::tuple<std::wstring, long, long> described(HWND hwnd) {
     return result;
 }
 
+// Both windows as the program makes them, in this process, at one DPI.
+struct Program {
+    explicit Program(int dpi) : screen({dpi, dpi}) { start.create(), main.create(); }
+    ~Program() {
+        DestroyWindow(main.hwnd()), DestroyWindow(start.hwnd());
+        MSG quit;  // the main window's end also ends the message loop
+        PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    }
+    Win32Screen screen;
+    FakeFileSystem fs;
+    FakeDialogs dialogs;
+    FakeProcessStarter processes;
+    PreparedMainForm form{screen, fs, dialogs, processes};
+    StartWindow start{screen};
+    MainWindow main{screen, form};
+};
+
 class Look : public ::testing::TestWithParam<int> {
 protected:
-    void SetUp() override {
-        detail::takePicturesFrom(flatPicture);
-        main = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
-        controls.create(main);
-        start.create();
-    }
-    void TearDown() override { DestroyWindow(main), DestroyWindow(start.hwnd()); }
+    static void SetUpTestSuite() { detail::takePicturesFrom(flatPicture); }
 
     const Dpi dpi{GetParam(), GetParam()};
-    Win32Screen screen{dpi};
-    FormControls controls{Element::frmTidewell, screen};
-    StartWindow start{screen};
-    HWND main = nullptr;
+    Program program{GetParam()};
+    Win32Screen& screen = program.screen;
 };
 
 TEST_P(Look, EveryCaptionFitsItsElementInTheFontItDrawsWith) {
@@ -109,9 +124,8 @@ TEST_P(Look, PicturesAreScaledAndEveryPixelIsPainted) {
     // The start-up picture is as large as its window or a row larger; a
     // window made larger shows its background beyond the picture.
     const std::tuple<HWND, SIZE, std::uint32_t, SIZE> cases[] = {
-        {start.hwnd(), {300, 100}, startBack, {}}, {start.hwnd(), {300, 100}, startBack, {400, 150}},
-        {screen.hwnd(Element::Manual), {450, 220}, kPanelBack, {}},
-        {screen.hwnd(Element::NewBrowser), {450, 220}, kPanelBack, {}}};
+        {program.start.hwnd(), {300, 100}, startBack, {}}, {program.start.hwnd(), {300, 100}, startBack, {400, 150}},
+        {screen.hwnd(Element::Manual), {450, 220}, kPanelBack, {}}};
     for (const auto& [window, art, background, enlarged] : cases) {
         if (enlarged.cx != 0)
             SetWindowPos(window, nullptr, 0, 0, MulDiv(enlarged.cx, dpi.x, 96), MulDiv(enlarged.cy, dpi.y, 96),
@@ -163,26 +177,16 @@ TEST_P(Look, EveryElementTellsAScreenReaderWhatItIs) {
     ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
     screen.setText(Element::Sbar, "Ready");
     struct Row { Element element; std::wstring name; long role; long states; };
+    // One element of each role and state; the names are the portable table's.
     const Row rows[] = {
         {Element::Manual, L"Manual Configuration", ROLE_SYSTEM_GROUPING, 0},
-        {Element::NewBrowser, L"Select a Browser", ROLE_SYSTEM_GROUPING, 0},
-        {Element::Frame1, L"Cache Contents", ROLE_SYSTEM_GROUPING, 0},
         {Element::cmdCleanExit, L"Clean and Exit", ROLE_SYSTEM_PUSHBUTTON, 0},
         {Element::Label1, L"Cache Dir:", ROLE_SYSTEM_STATICTEXT, 0},
         {Element::CacheDir, L"Cache Dir", ROLE_SYSTEM_TEXT, STATE_SYSTEM_READONLY},
-        {Element::ImageCount, L"Images", ROLE_SYSTEM_TEXT, STATE_SYSTEM_READONLY},
-        {Element::HTMLCount, L"HTML Documents", ROLE_SYSTEM_TEXT, STATE_SYSTEM_READONLY},
-        {Element::XCount, L"Unknown Types", ROLE_SYSTEM_TEXT, STATE_SYSTEM_READONLY},
-        {Element::TotalCount, L"Total", ROLE_SYSTEM_TEXT, STATE_SYSTEM_READONLY},
-        {Element::CacheSize, L"Size", ROLE_SYSTEM_TEXT, STATE_SYSTEM_READONLY},
-        {Element::CacheUnit, L"Size unit", ROLE_SYSTEM_TEXT, STATE_SYSTEM_READONLY},
         {Element::ManualCache, L"Cache Directory", ROLE_SYSTEM_TEXT, 0},
-        {Element::Browser, L"Browser path", ROLE_SYSTEM_TEXT, 0},
         {Element::AO, L"Images: Clean", ROLE_SYSTEM_CHECKBUTTON, STATE_SYSTEM_CHECKED},
-        {Element::BO, L"HTML Documents: Clean", ROLE_SYSTEM_CHECKBUTTON, STATE_SYSTEM_CHECKED},
         {Element::CO, L"Unknown Types: Preserve", ROLE_SYSTEM_CHECKBUTTON, STATE_SYSTEM_UNAVAILABLE},
         {Element::Dir1, L"Directories", ROLE_SYSTEM_LIST, 0},
-        {Element::ProgBar, L"Progress", ROLE_SYSTEM_PROGRESSBAR, 0},
         {Element::ProgBar2, L"Progress", ROLE_SYSTEM_PROGRESSBAR, 0},
         {Element::Sbar, L"Ready", ROLE_SYSTEM_STATUSBAR, 0},
     };
@@ -198,6 +202,78 @@ TEST_P(Look, EveryElementTellsAScreenReaderWhatItIs) {
     EXPECT_EQ(std::get<2>(described(images)), STATE_SYSTEM_MIXED);
 
     CoUninitialize();
+}
+
+// Each element's place in its form's client area, its font, and what else
+// follows the DPI: the status text's part, the directory list's rows.
+auto layoutOf(const Program& program) {
+    std::vector<std::tuple<std::string_view, LONG, LONG, LONG, LONG, LONG, LONG, LRESULT>> layout;
+    for (Element form : {Element::frmTidewell, Element::frmStart})
+        for (const ElementSpec& e : elementsOf(form)) {
+            HWND h = program.screen.hwnd(e.id);
+            if (h == nullptr) continue;
+            RECT r;
+            GetWindowRect(h, &r);
+            MapWindowPoints(nullptr, program.screen.hwnd(form), reinterpret_cast<POINT*>(&r), 2);
+            LOGFONTW f{};
+            GetObjectW(reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)), sizeof f, &f);
+            int parts[2] = {};
+            const LRESULT rows = e.kind == Kind::DirList ? SendMessageW(h, LB_GETITEMHEIGHT, 0, 0) : 0;
+            if (e.kind == Kind::StatusBar) SendMessageW(h, SB_GETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+            layout.emplace_back(e.name, r.left, r.top, r.right, r.bottom, f.lfHeight, f.lfWeight, rows + parts[0]);
+        }
+    return layout;
+}
+
+// What the user sees and has done: texts, panels shown, switches, progress.
+auto shownBy(const Program& program) {
+    std::vector<std::tuple<std::string, bool, LRESULT>> shown;
+    for (Element form : {Element::frmTidewell, Element::frmStart})
+        for (const ElementSpec& e : elementsOf(form)) {
+            const UINT value = e.kind == Kind::CheckBox ? BM_GETCHECK : e.kind == Kind::ProgressBar ? PBM_GETPOS : 0;
+            shown.emplace_back(program.screen.text(e.id), program.screen.visible(e.id),
+                               value != 0 ? SendMessageW(program.screen.hwnd(e.id), value, 0, 0) : 0);
+        }
+    return shown;
+}
+
+// Wine has one DPI for all monitors and never sends WM_DPICHANGED: it is
+// sent here, with the rectangle the system would suggest a little moved.
+TEST_P(Look, AfterADpiChangeBothWindowsAreLaidOutAsAFreshStartThere) {
+    screen.setVisible(Element::Manual, true);
+    screen.setCheckValue(Element::AO, 0);
+    screen.setText(Element::AO, "Preserve");
+    screen.setProgressValue(Element::ProgBar2, 40);
+    const auto shown = shownBy(program);
+    int from = dpi.x;
+    for (const int to : {144, 120, 96}) {
+        if (to == from) continue;
+        SCOPED_TRACE(std::to_string(from) + " to " + std::to_string(to));
+        for (Element form : {Element::frmTidewell, Element::frmStart}) {
+            HWND window = screen.hwnd(form);
+            RECT now;
+            GetWindowRect(window, &now);
+            const RECT suggested{now.left + 7, now.top + 5, now.left + 7 + MulDiv(now.right - now.left, to, from),
+                                 now.top + 5 + MulDiv(now.bottom - now.top, to, from)};
+            SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+            GetWindowRect(window, &now);
+            EXPECT_EQ(std::pair(now.left, now.top), std::pair(suggested.left, suggested.top));
+        }
+        from = to;
+        const Program fresh(to);
+        EXPECT_EQ(layoutOf(program), layoutOf(fresh));
+        RECT client, again;
+        // The client areas in twips: 6825 x 3690 and 4500 x 1485.
+        for (const auto& [form, width, height] :
+             {std::tuple{Element::frmTidewell, 6825, 3690}, {Element::frmStart, 4500, 1485}}) {
+            GetClientRect(screen.hwnd(form), &client);
+            EXPECT_EQ(std::pair(int(client.right), int(client.bottom)),
+                      std::pair(MulDiv(width, to, 1440), MulDiv(height, to, 1440)));
+        }
+        for (Element e : {Element::Manual, Element::Frame1, Element::frmStart})
+            EXPECT_TRUE(rendering(screen.hwnd(e), client) == rendering(fresh.screen.hwnd(e), again)) << int(e);
+        EXPECT_EQ(shownBy(program), shown);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, Look, ::testing::Values(96, 120, 144, 192));
