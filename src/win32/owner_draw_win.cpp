@@ -11,6 +11,15 @@ namespace {
 constexpr LPARAM kOpenFlag = 0x10000;
 constexpr LPARAM kIndentMask = 0xFFFF;
 
+struct DirectoryItem {
+    int indent = 0;
+    bool open = false;
+};
+
+DirectoryItem unpackDirectoryItem(LRESULT data) {
+    return {static_cast<int>(data & kIndentMask), (data & kOpenFlag) != 0};
+}
+
 void drawLabel(const DRAWITEMSTRUCT& item) {
     HWND label = item.hwndItem;
     HDC dc = item.hDC;
@@ -75,10 +84,6 @@ void drawDirectoryItem(const DRAWITEMSTRUCT& item) {
 
 LPARAM packDirectoryItem(const DirectoryEntry& entry) {
     return (static_cast<LPARAM>(entry.indent) & kIndentMask) | (entry.open ? kOpenFlag : 0);
-}
-
-DirectoryItem unpackDirectoryItem(LRESULT data) {
-    return {static_cast<int>(data & kIndentMask), (data & kOpenFlag) != 0};
 }
 
 int directoryItemHeight(Dpi dpi) { return twipsToPixels(240, dpi.y); }

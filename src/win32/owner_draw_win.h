@@ -10,13 +10,9 @@
 
 namespace tw::win {
 
-// A directory list item's data: its depth and whether it is open.
-struct DirectoryItem {
-    int indent = 0;
-    bool open = false;
-};
+// A directory list item's data: its depth and whether it is open, as the
+// item's drawing unpacks it.
 LPARAM packDirectoryItem(const DirectoryEntry& entry);
-DirectoryItem unpackDirectoryItem(LRESULT data);
 
 int directoryItemHeight(Dpi dpi);
 
