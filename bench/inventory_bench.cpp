@@ -153,13 +153,12 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring program = root + L"\\program", cache = root + L"\\cache";
 
     win::Win32Screen screen;
-    const win::Fonts fonts(screen.dpi());
     BenchFileSystem fs(win::narrow(program));
     QuietDialogs dialogs;
     NoProcesses processes;
     PreparedMainForm form(screen, fs, dialogs, processes);
-    win::StartWindow startWindow(screen, fonts);
-    win::MainWindow mainWindow(screen, form, fonts);
+    win::StartWindow startWindow(screen);
+    win::MainWindow mainWindow(screen, form);
     startWindow.create();
     mainWindow.create();
     screen.setVisible(Element::frmTidewell, true);

@@ -83,6 +83,14 @@ constexpr std::array kMainMenu = {
 };
 // clang-format on
 
+const ElementSpec* findSpec(Element element) {
+    for (const auto& e : kMainElements)
+        if (e.id == element) return &e;
+    for (const auto& e : kStartElements)
+        if (e.id == element) return &e;
+    return nullptr;
+}
+
 }  // namespace
 
 std::span<const ElementSpec> elementsOf(Element form) {
@@ -92,12 +100,11 @@ std::span<const ElementSpec> elementsOf(Element form) {
 }
 
 const ElementSpec& specOf(Element element) {
-    for (const auto& e : kMainElements)
-        if (e.id == element) return e;
-    for (const auto& e : kStartElements)
-        if (e.id == element) return e;
+    if (const ElementSpec* spec = findSpec(element)) return *spec;
     throw std::invalid_argument("element has no layout");
 }
+
+bool hasLayout(Element element) { return findSpec(element) != nullptr; }
 
 const FormSpec& formSpec(Element form) {
     for (const auto& f : kForms)

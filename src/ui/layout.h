@@ -80,6 +80,8 @@ struct MenuSpec {
 // later one among the same parent's children.
 std::span<const ElementSpec> elementsOf(Element form);
 const ElementSpec& specOf(Element element);
+// Whether the element has a row in an element table; forms and menu items have none.
+bool hasLayout(Element element);
 const FormSpec& formSpec(Element form);
 std::span<const MenuSpec> mainMenu();
 

@@ -5,8 +5,7 @@
 namespace tw::win {
 
 Application::Application()
-    : fonts_(screen_.dpi()),
-      dialogs_([this] {
+    : dialogs_([this] {
           // A box belongs to the form the user sees: the start-up window
           // while the main window prepares itself hidden.
           HWND main = screen_.hwnd(Element::frmTidewell);
@@ -15,8 +14,8 @@ Application::Application()
       }),
       form_(screen_, fileSystem_, dialogs_, processes_),
       start_(screen_),
-      startWindow_(screen_, fonts_),
-      mainWindow_(screen_, form_, fonts_) {}
+      startWindow_(screen_),
+      mainWindow_(screen_, form_) {}
 
 Application::~Application() {
     for (Element form : {Element::frmTidewell, Element::frmStart})

@@ -1,3 +1,4 @@
+// win32/ is the top layer: it builds on app < ui < cache, settings < platform < common.
 // Puts the program together: the platform services, both forms and their
 // windows, the start-up procedure and the message loop.
 #pragma once
@@ -24,7 +25,6 @@ public:
 
 private:
     Win32Screen screen_;
-    Fonts fonts_;
     Win32FileSystem fileSystem_;
     Win32Dialogs dialogs_;
     Win32ProcessStarter processes_;

@@ -2,13 +2,22 @@
 
 #include "ui/layout.h"
 #include "win32/accessible_win.h"
+#include "win32/control_colours_win.h"
+#include "win32/control_ids.h"
+#include "win32/owner_draw_win.h"
+#include "win32/picture_detail.h"
 #include "win32/resource_ids.h"
 #include "win32/wide.h"
 
 #include <commctrl.h>
 
+#include <map>
+#include <utility>
+
 namespace tw::win {
 namespace {
+
+detail::PictureSource pictureSource = nullptr;
 
 int bitmapResource(Picture picture) {
     switch (picture) {
@@ -19,8 +28,6 @@ int bitmapResource(Picture picture) {
     }
     return 0;
 }
-
-COLORREF toColorRef(Rgb c) { return RGB(c.r, c.g, c.b); }
 
 struct WindowClassAndStyle {
     const wchar_t* className;
@@ -41,7 +48,7 @@ WindowClassAndStyle controlClass(const ElementSpec& layout) {
         return {L"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case Kind::Label:
         // SS_NOTIFY makes the label a window the pointer is over, not its parent.
-        // The form draws it (drawLabel), in the format labelFormat gives.
+        // The form draws it (drawOwnerDrawn), in the format labelFormat gives.
         return {L"STATIC", SS_OWNERDRAW | SS_NOTIFY | SS_NOPREFIX, 0};
     case Kind::DirList:
         return {L"LISTBOX",
@@ -55,19 +62,23 @@ WindowClassAndStyle controlClass(const ElementSpec& layout) {
     }
 }
 
-HWND createContainer(const ElementSpec& layout, HWND parent, const RECT& rect, Dpi dpi,
-                     std::vector<std::unique_ptr<PanelWindow>>& containers) {
-    const bool picture = layout.kind == Kind::PicturePanel;
-    auto panel = std::make_unique<PanelWindow>(
-        picture ? PanelWindow::Look::Picture : PanelWindow::Look::GroupFrame, loadPicture(layout.picture), dpi,
-        layout.backColour ? toColorRef(*layout.backColour) : GetSysColor(COLOR_BTNFACE),
-        layout.textColour ? toColorRef(*layout.textColour) : GetSysColor(COLOR_BTNTEXT));
-    HWND hwnd = panel->create(parent, rect, widen(layout.caption), !layout.has(style::Hidden), controlId(layout.id));
-    containers.push_back(std::move(panel));
-    return hwnd;
+bool isContainer(const ElementSpec& layout) {
+    return layout.kind == Kind::PicturePanel || layout.kind == Kind::GroupFrame;
 }
 
-// How a label's caption is laid out; kept with the label for drawLabel.
+HWND createControl(const ElementSpec& layout, HWND parent, const RECT& rect) {
+    const WindowClassAndStyle cls = controlClass(layout);
+    if (cls.className == nullptr) return nullptr;  // File1 and cd1 are no windows
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | cls.style;
+    if (!layout.has(style::Hidden)) style |= WS_VISIBLE;
+    if (layout.has(style::Disabled)) style |= WS_DISABLED;
+    return CreateWindowExW(cls.exStyle, cls.className, widen(layout.caption).c_str(), style, rect.left, rect.top,
+                           rect.right - rect.left, rect.bottom - rect.top, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(layout.id))), moduleInstance(),
+                           nullptr);
+}
+
+// How a label's caption is laid out; kept with the label for its drawing.
 UINT labelFormat(const ElementSpec& layout) {
     return DT_NOPREFIX | (layout.has(style::CentredWrapped) ? DT_CENTER | DT_WORDBREAK : DT_LEFT | DT_SINGLELINE);
 }
@@ -111,97 +122,70 @@ void prepareStatusBar(HWND bar, Dpi dpi) {
 
 }  // namespace
 
-Fonts::Fonts(Dpi dpi) : height_(MulDiv(825, dpi.y, 7200)) {  // 8.25 pt
-    bold_.reset(CreateFontW(-height_, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif"));
-    regular_.reset(regularOfHeight(height_));
-}
-
-HFONT Fonts::regularOfHeight(int height) const {
-    return CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
-}
-
-HFONT Fonts::fitting(const std::wstring& text, SIZE box, UINT format) const {
-    // A third smaller at most; below that a caption is no longer read at a glance.
-    const int smallest = height_ * 2 / 3;
-    MemoryDc dc(nullptr);
-    HFONT font = regular();
-    for (int height = height_; height >= smallest; --height) {
-        if (height < height_) {
-            GdiFont& smaller = smaller_[height];
-            if (!smaller) smaller.reset(regularOfHeight(height));
-            font = smaller.get();
-        }
-        Selected selected(dc.get(), font);
-        RECT needed{0, 0, box.cx, 0};
-        DrawTextW(dc.get(), text.c_str(), -1, &needed, format | DT_CALCRECT);
-        if (needed.right <= box.cx && needed.bottom <= box.cy) return font;
-    }
-    return font;
-}
-
-void drawLabel(const DRAWITEMSTRUCT& item) {
-    HWND label = item.hwndItem;
-    HDC dc = item.hDC;
-    SavedDcState saved(dc);
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    // The form chooses the colours as for any static control; a label on a
-    // picture gets the null brush and leaves the picture showing.
-    auto back = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(label), WM_CTLCOLORSTATIC,
-                                                      reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label)));
-    FillRect(dc, &item.rcItem, back != nullptr ? back : GetSysColorBrush(COLOR_BTNFACE));
-    SetBkMode(dc, TRANSPARENT);
-    SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
-    IntersectClipRect(dc, item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom);
-    // Bold as the regular face drawn twice, one pixel apart: the strokes of
-    // a synthesized bold without its extra pixel of advance per character.
-    // The second pass falls into the blank column that ends each glyph.
-    const std::wstring caption = windowText(label);
-    const auto format = static_cast<UINT>(GetWindowLongPtrW(label, GWLP_USERDATA)) | DT_NOCLIP;
-    RECT text = item.rcItem;
-    DrawTextW(dc, caption.c_str(), -1, &text, format);
-    OffsetRect(&text, 1, 0);
-    DrawTextW(dc, caption.c_str(), -1, &text, format);
-}
+namespace detail {
+void takePicturesFrom(PictureSource source) { pictureSource = source; }
+}  // namespace detail
 
 GdiBitmap loadPicture(Picture picture) {
+    if (pictureSource != nullptr) return pictureSource(picture);
     const int id = bitmapResource(picture);
     if (id == 0) return nullptr;
     return GdiBitmap(static_cast<HBITMAP>(
         LoadImageW(moduleInstance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
 }
 
-void createElements(Element form, HWND formWindow, Win32Screen& screen, const Fonts& fonts,
-                    std::vector<std::unique_ptr<PanelWindow>>& containers) {
-    const Dpi dpi = screen.dpi();
-    for (const ElementSpec& layout : elementsOf(form)) {
-        HWND parent = layout.parent == form ? formWindow : screen.hwnd(layout.parent);
+void FormControls::create(HWND formWindow) {
+    const Dpi dpi = screen_.dpi(form_);
+    fonts_ = Fonts(dpi);
+    for (const ElementSpec& layout : elementsOf(form_)) {
+        HWND parent = layout.parent == form_ ? formWindow : screen_.hwnd(layout.parent);
         const RECT rect = toPixels(layout.rect, dpi);
         HWND hwnd = nullptr;
-        if (layout.kind == Kind::PicturePanel || layout.kind == Kind::GroupFrame) {
-            hwnd = createContainer(layout, parent, rect, dpi, containers);
+        if (isContainer(layout)) {
+            auto panel = std::make_unique<PanelWindow>(
+                layout.kind == Kind::PicturePanel ? PanelWindow::Look::Picture : PanelWindow::Look::GroupFrame,
+                loadPicture(layout.picture), dpi,
+                layout.backColour ? toColorRef(*layout.backColour) : GetSysColor(COLOR_BTNFACE),
+                layout.textColour ? toColorRef(*layout.textColour) : GetSysColor(COLOR_BTNTEXT));
+            hwnd = panel->create(parent, rect, widen(layout.caption), !layout.has(style::Hidden), controlId(layout.id));
+            containers_.push_back(std::move(panel));
         } else {
-            const WindowClassAndStyle cls = controlClass(layout);
-            if (cls.className == nullptr) continue;  // File1 and cd1 are no windows
-            DWORD style = WS_CHILD | WS_CLIPSIBLINGS | cls.style;
-            if (!layout.has(style::Hidden)) style |= WS_VISIBLE;
-            if (layout.has(style::Disabled)) style |= WS_DISABLED;
-            hwnd = CreateWindowExW(cls.exStyle, cls.className, widen(layout.caption).c_str(), style, rect.left,
-                                   rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(layout.id))),
-                                   moduleInstance(), nullptr);
+            hwnd = createControl(layout, parent, rect);
+            if (hwnd == nullptr) continue;
         }
-        screen.attach(layout.id, hwnd);
+        screen_.windows().attach(layout.id, hwnd);
         describeToScreenReaders(hwnd, layout.id);
         if (layout.kind == Kind::Label) SetWindowLongPtrW(hwnd, GWLP_USERDATA, labelFormat(layout));
-        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(layout, hwnd, fonts)), FALSE);
         if (layout.kind == Kind::CheckBox && layout.has(style::Checked)) SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
         if (layout.kind == Kind::ProgressBar) SendMessageW(hwnd, PBM_SETRANGE32, 0, 100);
-        if (layout.kind == Kind::StatusBar) prepareStatusBar(hwnd, dpi);
     }
-    matchLabelSizes(form, screen);
+    layOut();
+}
+
+void FormControls::changeDpi(Dpi dpi) {
+    screen_.setDpi(form_, dpi);
+    // The old fonts go only when every element has let go of them.
+    const Fonts old = std::exchange(fonts_, Fonts(dpi));
+    layOut();
+}
+
+void FormControls::layOut() {
+    const Dpi dpi = screen_.dpi(form_);
+    for (const auto& container : containers_) container->setDpi(dpi);
+    for (const ElementSpec& layout : elementsOf(form_)) {
+        HWND hwnd = screen_.hwnd(layout.id);
+        if (hwnd == nullptr) continue;
+        const RECT rect = toPixels(layout.rect, dpi);
+        if (!layout.has(style::DockBottom))
+            SetWindowPos(hwnd, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(layout, hwnd, fonts_)), FALSE);
+        if (layout.kind == Kind::StatusBar) prepareStatusBar(hwnd, dpi);
+        // A docked bar places itself at its parent's foot, as high as its font needs.
+        if (layout.has(style::DockBottom)) SendMessageW(hwnd, WM_SIZE, 0, 0);
+        if (layout.kind == Kind::DirList) SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, directoryItemHeight(dpi));
+    }
+    matchLabelSizes(form_, screen_);
 }
 
 HMENU createMainMenu() {

@@ -8,13 +8,9 @@
 #include <vector>
 
 namespace tw::win {
+namespace {
 
-int Win32Dialogs::messageBox(std::string_view text, int flags, std::string_view caption) {
-    // Task-modal: every window of the program waits for the answer.
-    return MessageBoxW(owner_(), widen(text).c_str(), widen(caption).c_str(),
-                       static_cast<UINT>(flags) | MB_TASKMODAL | MB_SETFOREGROUND);
-}
-
+// "a|b|c|d" as the double-NUL-terminated list the open-file dialog takes.
 std::wstring dialogFilter(std::string_view filter) {
     std::wstring list = widen(filter);
     for (wchar_t& c : list)
@@ -22,6 +18,14 @@ std::wstring dialogFilter(std::string_view filter) {
     list.push_back(L'\0');
     list.push_back(L'\0');
     return list;
+}
+
+}  // namespace
+
+int Win32Dialogs::messageBox(std::string_view text, int flags, std::string_view caption) {
+    // Task-modal: every window of the program waits for the answer.
+    return MessageBoxW(owner_(), widen(text).c_str(), widen(caption).c_str(),
+                       static_cast<UINT>(flags) | MB_TASKMODAL | MB_SETFOREGROUND);
 }
 
 std::optional<std::string> Win32Dialogs::openFile(std::string_view filter) {

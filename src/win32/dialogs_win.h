@@ -21,7 +21,4 @@ private:
     std::function<HWND()> owner_;
 };
 
-// "a|b|c|d" as the double-NUL-terminated list the open-file dialog takes.
-std::wstring dialogFilter(std::string_view filter);
-
 }  // namespace tw::win

@@ -11,8 +11,12 @@ struct Dpi {
     int y = 96;
 };
 
-// The screen's real resolution; the program declares itself DPI-aware.
+// The resolution of the monitor the windows come up on (the primary one);
+// the program declares itself aware of each monitor's DPI.
 Dpi screenDpi();
+
+// The new DPI a WM_DPICHANGED message brings.
+constexpr Dpi dpiOfChange(WPARAM wParam) { return {LOWORD(wParam), HIWORD(wParam)}; }
 
 // The one conversion from twips to pixels.
 int twipsToPixels(int twips, int dpi);

@@ -1,6 +1,8 @@
 #include "win32/file_system_win.h"
 
 #include "win32/error_map.h"
+#include "win32/file_system_detail.h"
+#include "win32/verbatim_path.h"
 #include "win32/wide.h"
 
 #include <windows.h>
@@ -72,11 +74,10 @@ bool writeAll(HANDLE file, std::string_view bytes) {
             written == bytes.size());
 }
 
-// Each component of a directory path as the disk spells it; the path as
-// given when any component cannot be looked up.
+// Each component of a plain directory path as the disk spells it; the path
+// as given when any component cannot be looked up.
 std::wstring diskSpelling(const std::wstring& directory) {
-    std::size_t start = directory.rfind(L"\\\\?\\", 0) == 0 ? 4 : 0;
-    const std::size_t rootEnd = directory.find(L'\\', start);
+    const std::size_t rootEnd = directory.find(L'\\');
     if (rootEnd == std::wstring::npos) return directory;
     std::wstring spelled = directory.substr(0, rootEnd);
     for (std::size_t at = rootEnd + 1; at < directory.size();) {
@@ -96,18 +97,14 @@ std::wstring diskSpelling(const std::wstring& directory) {
 // untouched: a listed "con.jpg" or "page.htm." must name that file, not a
 // device or "page.htm".
 std::wstring verbatimDirectory(const std::wstring& directory) {
-    std::wstring withSlash = directory + L'\\';  // "C:" alone would mean C:'s current directory
-    const DWORD size = GetFullPathNameW(withSlash.c_str(), 0, nullptr, nullptr);
-    std::wstring full(size, L'\0');
-    const DWORD n = size ? GetFullPathNameW(withSlash.c_str(), size, full.data(), nullptr) : 0;
-    if (n == 0 || n >= size) return directory;
-    full.resize(n);
-    if (full.rfind(L"\\\\?\\", 0) == 0) full.erase(0, 4);
+    // "C:" alone would mean C:'s current directory.
+    const std::optional<std::wstring> resolved = fullPathName(directory + L'\\');
+    if (!resolved) return directory;
+    std::wstring full = plainPath(*resolved);
     while (full.size() > 2 && full.back() == L'\\') full.pop_back();
     full = diskSpelling(full);
-    if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC" + full.substr(1);
-    if (full.size() >= 2 && full[1] == L':') return L"\\\\?\\" + full;
-    return directory;
+    const std::wstring verbatim = verbatimPath(full);
+    return verbatim != full ? verbatim : directory;
 }
 
 }  // namespace
@@ -126,8 +123,7 @@ std::string Win32FileSystem::programDirectory() {
         path.resize(path.size() * 2);
     }
     path.resize(path.find_last_of(L'\\'));
-    if (path.rfind(L"\\\\?\\", 0) == 0) path.erase(0, 4);
-    return narrow(path);
+    return narrow(plainPath(path));
 }
 
 std::string Win32FileSystem::readTextFile(std::string_view path) {

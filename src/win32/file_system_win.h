@@ -2,15 +2,9 @@
 
 #include "platform/file_system.h"
 
-#include <windows.h>
-
-#include <functional>
+#include <string>
 
 namespace tw::win {
-
-// Calls `visit` for each entry of a directory but "." and "..". The search
-// is closed on every way out, a throwing visitor included.
-void forEachEntry(std::string_view directory, const std::function<void(const WIN32_FIND_DATAW&)>& visit);
 
 class Win32FileSystem : public FileSystem {
 public:

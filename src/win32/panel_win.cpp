@@ -31,8 +31,8 @@ HWND PanelWindow::create(HWND parent, const RECT& rect, const std::wstring& capt
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
 }
 
-void PanelWindow::setPicture(GdiBitmap picture) {
-    picture_ = std::move(picture);
+void PanelWindow::setDpi(Dpi dpi) {
+    dpi_ = dpi;
     if (hwnd() != nullptr) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 

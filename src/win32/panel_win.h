@@ -24,7 +24,8 @@ public:
           captionColour_(captionColour) {}
 
     HWND create(HWND parent, const RECT& rect, const std::wstring& caption, bool visible, int id);
-    void setPicture(GdiBitmap picture);
+    // The picture's scale and the frame's insets follow `dpi` from now on.
+    void setDpi(Dpi dpi);
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -1,38 +1,34 @@
 // The Screen of the real program: every element is a window (or a menu item)
-// found by its Element, and the colours the logic sets are applied when the
-// controls ask their parent for them.
+// found by its Element; colours and progress go through the helpers that own
+// them, and twips become pixels at the DPI of the element's form.
 #pragma once
 
-#include "ui/keyboard_navigation.h"
 #include "ui/screen.h"
+#include "win32/control_colours_win.h"
 #include "win32/dpi.h"
-#include "win32/gdi.h"
+#include "win32/element_windows_win.h"
+#include "win32/repaint_throttle_win.h"
 
 #include <windows.h>
 
 #include <array>
-#include <map>
-#include <optional>
+#include <string>
 
 namespace tw::win {
 
-// Posted to the main window when a progress value was held back; handled as
-// soon as the program returns to its message loop.
-inline constexpr UINT kFlushProgressMessage = WM_APP + 1;
-
 class Win32Screen final : public Screen {
 public:
-    // Elements are laid out for `dpi`; tests build them for any DPI.
+    // Both forms are laid out for `dpi` until a form is told another.
     explicit Win32Screen(Dpi dpi = screenDpi());
 
-    void attach(Element element, HWND hwnd);
-    HWND hwnd(Element element) const { return hwnds_[static_cast<std::size_t>(index(element))]; }
-    std::optional<Element> elementOf(HWND hwnd) const;
-    Dpi dpi() const { return dpi_; }
+    ElementWindows& windows() { return windows_; }
+    const ElementWindows& windows() const { return windows_; }
+    HWND hwnd(Element element) const { return windows_.hwnd(element); }
+    ControlColours& colours() { return colours_; }
+    RepaintThrottle& repaints() { return repaints_; }
 
-    // Answers a control's WM_CTLCOLOR* request; nullptr leaves the default.
-    HBRUSH controlColours(HWND control, HDC dc);
-    ElementStateQuery stateQuery() const;
+    Dpi dpi(Element form) const { return formDpi_[formSlot(form)]; }
+    void setDpi(Element form, Dpi dpi) { formDpi_[formSlot(form)] = dpi; }
 
     std::string text(Element element) const override;
     void setText(Element element, std::string_view text) override;
@@ -54,30 +50,14 @@ public:
     void updateNow() override;
     std::string decimalSeparator() const override;
 
-    // Hands held-back progress values to the bars.
-    void flushProgress();
-
 private:
-    HBRUSH brush(Rgb colour);
+    static std::size_t formSlot(Element form) { return form == Element::frmTidewell ? 0 : 1; }
 
-    // A progress bar redraws itself on every new value, which costs more than
-    // measuring a file; values therefore reach the bars at most every
-    // kRepaintIntervalMs while work runs, and the final one at once.
-    struct HeldProgress {
-        int value = 0;
-        bool pending = false;
-    };
-    HeldProgress& held(Element bar) { return held_[bar == Element::ProgBar ? 0 : 1]; }
-    std::array<HeldProgress, 2> held_{};
-    DWORD lastProgress_ = 0;
-    bool flushPosted_ = false;
-
-    Dpi dpi_;
-    std::array<HWND, kElementCount> hwnds_{};
-    std::array<std::optional<Rgb>, kElementCount> textColours_{};
-    std::map<COLORREF, GdiBrush> brushes_;
+    ElementWindows windows_;
+    ControlColours colours_{windows_};
+    RepaintThrottle repaints_{windows_};
+    std::array<Dpi, 2> formDpi_;
     std::string statusText_;
-    DWORD lastUpdate_ = 0;
 };
 
 }  // namespace tw::win

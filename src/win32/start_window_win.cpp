@@ -15,27 +15,34 @@ void StartWindow::create() {
     const FormSpec& layout = formSpec(Element::frmStart);
     picture_ = loadPicture(layout.picture);
     // No frame: the caption is never seen and the picture fills the window.
-    const RECT rect = toPixels(layout.client, screen_.dpi());
+    const RECT rect = toPixels(layout.client, screen_.dpi(Element::frmStart));
     WindowBase::create(WS_EX_TOOLWINDOW, kStartClass, widen(layout.caption).c_str(), WS_POPUP, rect, nullptr,
                        nullptr);
-    screen_.attach(Element::frmStart, hwnd());
-    createElements(Element::frmStart, hwnd(), screen_, fonts_, containers_);
-}
-
-void StartWindow::setPicture(GdiBitmap picture) {
-    picture_ = std::move(picture);
-    if (hwnd() != nullptr) InvalidateRect(hwnd(), nullptr, FALSE);
+    screen_.windows().attach(Element::frmStart, hwnd());
+    controls_.create(hwnd());
 }
 
 void StartWindow::paint(HDC dc) {
     RECT client;
     GetClientRect(hwnd(), &client);
-    drawPicture(dc, picture_.get(), screen_.dpi(), client, GetSysColor(COLOR_BTNFACE));
+    drawPicture(dc, picture_.get(), screen_.dpi(Element::frmStart), client, GetSysColor(COLOR_BTNFACE));
 }
 
 LRESULT StartWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (const auto painted = paintMessage(message, wParam)) return *painted;
+    if (message == WM_DPICHANGED) return onDpiChanged(dpiOfChange(wParam), *reinterpret_cast<const RECT*>(lParam));
     return defaultProc(message, wParam, lParam);
+}
+
+LRESULT StartWindow::onDpiChanged(Dpi dpi, const RECT& suggested) {
+    controls_.changeDpi(dpi);
+    // The system's rectangle places the window; without a frame its size is
+    // the client area at the new DPI.
+    const RECT client = toPixels(formSpec(Element::frmStart).client, dpi);
+    SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, client.right - client.left,
+                 client.bottom - client.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return 0;
 }
 
 }  // namespace tw::win

@@ -8,21 +8,20 @@ namespace tw::win {
 
 class StartWindow final : public WindowBase {
 public:
-    StartWindow(Win32Screen& screen, const Fonts& fonts) : screen_(screen), fonts_(fonts) {}
+    explicit StartWindow(Win32Screen& screen) : screen_(screen), controls_(Element::frmStart, screen) {}
 
     void create();
-    void setPicture(GdiBitmap picture);
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void paint(HDC dc) override;
+    LRESULT onDpiChanged(Dpi dpi, const RECT& suggested);
 
     Win32Screen& screen_;
-    const Fonts& fonts_;
+    FormControls controls_;
     GdiBitmap picture_;
-    std::vector<std::unique_ptr<PanelWindow>> containers_;
 };
 
 }  // namespace tw::win

@@ -1,6 +1,7 @@
 #include "win32/wide.h"
 
 #include "common/runtime_error.h"
+#include "win32/wide_detail.h"
 
 #include <windows.h>
 
@@ -26,15 +27,24 @@ std::string narrow(std::wstring_view utf16) {
     return out;
 }
 
+namespace detail {
+
+CodePageFlags codePageFlags(unsigned codePage) {
+    // UTF-8 holds every text, and the system refuses the best-fit flag and a
+    // default-character report for it.
+    if (codePage == CP_UTF8) return {0, false};
+    return {WC_NO_BEST_FIT_CHARS, true};
+}
+
+}  // namespace detail
+
 std::string utf8ToCodePage(std::string_view utf8, unsigned codePage) {
     const std::wstring wide = widen(utf8);
     if (wide.empty()) return {};
-    // UTF-8 holds every text, and the system refuses the best-fit flag and a
-    // default-character report for it.
-    const bool utf8Page = codePage == CP_UTF8;
-    const DWORD flags = utf8Page ? 0 : WC_NO_BEST_FIT_CHARS;
+    const detail::CodePageFlags chosen = detail::codePageFlags(codePage);
+    const DWORD flags = chosen.flags;
     BOOL lossy = FALSE;
-    BOOL* lossyReport = utf8Page ? nullptr : &lossy;
+    BOOL* lossyReport = chosen.reportsLoss ? &lossy : nullptr;
     const int length = static_cast<int>(wide.size());
     const int n = WideCharToMultiByte(codePage, flags, wide.data(), length, nullptr, 0, nullptr, lossyReport);
     std::string out(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
@@ -55,21 +65,6 @@ std::string codePageToUtf8(std::string_view bytes, unsigned codePage) {
     if (n <= 0 || MultiByteToWideChar(codePage, 0, bytes.data(), length, wide.data(), n) != n)
         throw RuntimeError(err::BadFileName, "The file could not be read in the system's code page.");
     return narrow(wide);
-}
-
-std::wstring longPath(std::string_view utf8Path) {
-    std::wstring path = widen(utf8Path);
-    // Below MAX_PATH the plain form keeps the platform's own path rules.
-    if (path.size() < 240 || path.rfind(L"\\\\", 0) == 0) return path;
-    // The prefix turns those rules off, so apply them first: a doubled
-    // backslash (a directory stored with its trailing one) must still work.
-    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    std::wstring full(size, L'\0');
-    const DWORD n = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
-    if (n == 0 || n >= size) return path;
-    full.resize(n);
-    const bool driveAbsolute = full.size() >= 3 && full[1] == L':' && full[2] == L'\\';
-    return driveAbsolute ? L"\\\\?\\" + full : full;
 }
 
 }  // namespace tw::win

@@ -16,7 +16,4 @@ std::string narrow(std::wstring_view utf16);
 std::string utf8ToCodePage(std::string_view utf8, unsigned codePage);
 std::string codePageToUtf8(std::string_view bytes, unsigned codePage);
 
-// A path the wide file functions accept at any length.
-std::wstring longPath(std::string_view utf8Path);
-
 }  // namespace tw::win

@@ -1,6 +1,7 @@
 #include "win32/window_base.h"
 
 #include "ui/messages.h"
+#include "version.h"
 #include "win32/wide.h"
 
 #include <exception>
@@ -10,10 +11,10 @@ namespace tw::win {
 void reportUnexpectedFailure(const char* why) noexcept {
     try {
         const MessageSpec& box = messageSpec(Message::ActionFailed);
-        MessageBoxW(nullptr, widen(messageText(Message::ActionFailed, {"Tidewell 32", why})).c_str(),
+        MessageBoxW(nullptr, widen(messageText(Message::ActionFailed, {TW_APP_TITLE, why})).c_str(),
                     widen(box.caption).c_str(), static_cast<UINT>(box.flags) | MB_TASKMODAL);
     } catch (...) {
-        MessageBoxW(nullptr, L"Tidewell 32 could not complete an action.", L"Tidewell 32",
+        MessageBoxW(nullptr, L"" TW_APP_TITLE " could not complete an action.", L"" TW_APP_TITLE,
                     MB_ICONEXCLAMATION | MB_TASKMODAL);
     }
 }

@@ -9,8 +9,11 @@
 #include "cache/size_text.h"
 #include "common/runtime_error.h"
 #include "win32/error_map.h"
+#include "win32/file_system_detail.h"
 #include "win32/file_system_win.h"
+#include "win32/verbatim_path.h"
 #include "win32/wide.h"
+#include "win32/wide_detail.h"
 
 #include <gtest/gtest.h>
 
@@ -162,15 +165,22 @@ TEST(FileSystem, ReplacesASettingsFileWholeOrNotAtAll) {
 
 // The settings files are text in the system's ANSI code page, which on a
 // current Windows may be UTF-8 (65001). Wine cannot switch to it, so the
-// code page is handed in.
+// code page is handed in. Windows refuses the no-best-fit flag and a
+// default-character report with UTF-8 and Wine accepts them: the flags
+// chosen are pinned too.
 TEST(SettingsCodePage, WritesWhatThePageHoldsAndNeverReplacesAFileWithAFailedConversion) {
     const std::string japanese = "C:\\\xE6\x97\xA5\xE6\x9C\xAC";  // two ideographs
-    const std::tuple<unsigned, std::string, std::string> cases[] = {  // no bytes: the page cannot hold the text
-        {1252, "C:\\Caf\xC3\xA9", "C:\\Caf\xE9"}, {1252, japanese, ""}, {932, japanese, "C:\\\x93\xFA\x96\x7B"},
-        {65001, japanese, japanese}};
+    // Code page, text, its bytes there (none: the page cannot hold it), flags, default-character report.
+    const std::tuple<unsigned, std::string, std::string, unsigned long, bool> cases[] = {
+        {1252, "C:\\Caf\xC3\xA9", "C:\\Caf\xE9", WC_NO_BEST_FIT_CHARS, true},
+        {1252, japanese, "", WC_NO_BEST_FIT_CHARS, true},
+        {932, japanese, "C:\\\x93\xFA\x96\x7B", WC_NO_BEST_FIT_CHARS, true},
+        {65001, japanese, japanese, 0, false}};
     TempFolder folder;
     const std::string path = folder.at("tidew.ini");
-    for (const auto& [codePage, text, bytes] : cases) {
+    for (const auto& [codePage, text, bytes, flags, reportsLoss] : cases) {
+        const win::detail::CodePageFlags chosen = win::detail::codePageFlags(codePage);
+        EXPECT_EQ(std::pair(chosen.flags, chosen.reportsLoss), std::pair(flags, reportsLoss)) << codePage;
         writeFile(path, "C:\\OLD");
         win::Win32FileSystem fs(codePage);
         const int failure = failureNumber([&] { fs.replaceTextFile(path, text); });
@@ -178,6 +188,29 @@ TEST(SettingsCodePage, WritesWhatThePageHoldsAndNeverReplacesAFileWithAFailedCon
         EXPECT_EQ(headOf(path), bytes.empty() ? "C:\\OLD" : bytes) << codePage;
         EXPECT_EQ(fs.readTextFile(path), bytes.empty() ? "C:\\OLD" : text) << codePage;
     }
+}
+
+// Windows refuses a plain path from MAX_PATH characters on and Wine does
+// not: the form each path takes is pinned. Relative paths start at C:\\.
+TEST(FileSystem, LongPathsTakeTheVerbatimForm) {
+    const std::string d(250, 'd'), e(236, 'e');  // "C:\\" and `e`: 239 characters
+    wchar_t saved[MAX_PATH];
+    ASSERT_TRUE(GetCurrentDirectoryW(MAX_PATH, saved) && SetCurrentDirectoryW(L"C:\\"));
+    const std::pair<std::string, std::string> cases[] = {
+        {"C:\\" + e, "C:\\" + e},
+        {"C:\\" + e + "f", "\\\\?\\C:\\" + e + "f"},
+        {"C:\\" + d + "\\\\a.jpg", "\\\\?\\C:\\" + d + "\\a.jpg"},
+        {"\\\\server\\share\\" + d, "\\\\?\\UNC\\server\\share\\" + d},
+        {"\\\\server\\share\\cache", "\\\\server\\share\\cache"},
+        {"\\\\?\\C:\\" + d + "\\\\a.jpg", "\\\\?\\C:\\" + d + "\\\\a.jpg"},
+        {d + "\\a.jpg", "\\\\?\\C:\\" + d + "\\a.jpg"},
+        {"cache\\a.jpg", "cache\\a.jpg"},
+    };
+    for (const auto& [path, form] : cases) EXPECT_EQ(win::narrow(win::longPath(path)), form) << path;
+    for (const auto& [verbatim, plain] :
+         {std::pair{L"\\\\?\\C:\\TW", L"C:\\TW"}, {L"\\\\?\\UNC\\s\\sh", L"\\\\s\\sh"}, {L"C:\\TW", L"C:\\TW"}})
+        EXPECT_EQ(win::plainPath(verbatim), plain) << win::narrow(verbatim);
+    SetCurrentDirectoryW(saved);
 }
 
 struct Quiet : InventoryProgress {
