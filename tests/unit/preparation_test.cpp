@@ -72,8 +72,8 @@ TEST_F(MainForm, InventoryFillsTheFieldsInOrderWhileBothBarsFollow) {
     form.Load();
     EXPECT_EQ(counts(), Strings(4, "0"));
     EXPECT_EQ(screen.at(Element::ProgBar).progressMax + screen.at(Element::ProgBar2).progressMax, 12);
-    EXPECT_EQ(text(Element::CacheSize) + "|" + text(Element::Sbar), "|Ready");
-    for (const std::string& name : {"a.jpg", "b.gif", "c.htm"}) fs.addFile(kCache + "\\" + name);
+    EXPECT_EQ(text(Element::CacheSize) + "|" + text(Element::CacheUnit) + "|" + text(Element::Sbar), "||Ready");
+    for (const char* name : {"a.jpg", "b.gif", "c.htm"}) fs.addFile(kCache + "\\" + name);
 
     // A file another program deletes while it is measured abandons the run where it stands.
     fs.before = [this](std::string_view, const std::string& path) {
@@ -183,6 +183,8 @@ TEST_F(MainForm, EachReactionLeavesTheCaptionPanelsStatusAndBoxesItShould) {
         {{click(E::cmdChange), click(E::menuSetBrowser), click(E::cmdCancelBrowser)}, title, "Manual"},
         {{click(E::cmdChange), click(E::menuAbout)}, title + manual, "Manual", "Ready",
          {"About Tidewell|64|Tidewell 32 - Cache Management System"}},
+        {{click(E::menuSetBrowser), type(E::Browser, "C:\\B\\new.exe"), click(E::cmdCancelBrowser), click(E::cmdExit)},
+         title, "", "Ready", {}, "\"C:\\B\\new.exe\"\r\n"},
         {{click(E::cmdCleanExit)}, title, "", "Ready", {"Job Done|68|Cleaning Done.  OK to Exit?"}, "\"" + kBrowser + "\"\r\n"},
         {{hover(E::cmdBrowseManual), hover(E::ManualCache)}, title, "", "Manualy Find Directory"},
         {{hover(E::cmdExitManual), hover(E::cmdClean)}, title, "", "Quit Manual Configuration"},

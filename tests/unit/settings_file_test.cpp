@@ -60,6 +60,7 @@ TEST(GeneralValue, ReadsNumbersAndConvertsToInt16RoundingHalfToEven) {
     const Case cases[] = {
         {" 1 ", false, N, "1", 1, 0},                    {"-32768", false, N, "-32768", -32768, 0},
         {"32768", false, N, "32768", 0, kOver},          {"2.5", false, N, "2.5", 2, 0},
+        {"32767", false, N, "32767", 32767, 0},
         {"-32768.5", false, N, "-32768.5", -32768, 0},   {"32767.5", false, N, "32767.5", 0, kOver},
         {"1D3", false, N, "1000", 1000, 0},              {"&hFFFF", false, N, "-1", -1, 0},
         {"&O17", false, N, "15", 15, 0},                 {"1e", false, T, "1e", 0, kMismatch},

@@ -1,0 +1,72 @@
+// The windows' layout and names as the user meets them, checked against
+// rules and literal names rather than against the tables themselves.
+#include "app/startup.h"
+#include "fake_screen.h"
+#include "ui/accessible_names.h"
+#include "ui/frm_start.h"
+#include "ui/layout.h"
+
+#include <gtest/gtest.h>
+
+namespace tw::test {
+namespace {
+
+// Every element lies inside its parent, and no two siblings cover each other
+// by more than the one pixel (15 twips) neighbours may share; only the
+// panels lie over other elements, and the progress bar over the status bar's
+// second part, on purpose.
+TEST(Layout, EveryElementLiesInsideItsParentAndBesideItsSiblings) {
+    for (Element form : {Element::frmTidewell, Element::frmStart}) {
+        const auto elements = elementsOf(form);
+        for (const ElementSpec& e : elements) {
+            if (e.kind == Kind::CommonDialog) continue;
+            SCOPED_TRACE(std::string(e.name));
+            const TwipsRect parent = e.parent == form ? formSpec(form).client : specOf(e.parent).rect;
+            EXPECT_TRUE(e.rect.left >= 0 && e.rect.top >= 0 && e.rect.right() <= parent.width &&
+                        e.rect.bottom() <= parent.height);
+            for (const ElementSpec& other : elements) {
+                const auto liesUnder = [](Kind k) { return k == Kind::PicturePanel || k == Kind::StatusBar; };
+                if (&other <= &e || other.parent != e.parent || liesUnder(e.kind) || liesUnder(other.kind) ||
+                    other.kind == Kind::CommonDialog)
+                    continue;
+                const int across = std::min(e.rect.right(), other.rect.right()) - std::max(e.rect.left, other.rect.left);
+                const int down = std::min(e.rect.bottom(), other.rect.bottom()) - std::max(e.rect.top, other.rect.top);
+                EXPECT_FALSE(across > 15 && down > 15) << "covers " << other.name;
+            }
+        }
+    }
+}
+
+TEST(AccessibleNames, FieldsAndSwitchesAreNamedByTheLabelBesideThem) {
+    using E = Element;
+    const std::pair<Element, const char*> names[] = {
+        {E::CacheDir, "Cache Dir"},     {E::ImageCount, "Images"},       {E::HTMLCount, "HTML Documents"},
+        {E::XCount, "Unknown Types"},   {E::TotalCount, "Total"},        {E::CacheSize, "Size"},
+        {E::CacheUnit, "Size unit"},    {E::AO, "Images: Clean"},        {E::BO, "HTML Documents: Clean"},
+        {E::CO, "Unknown Types: Clean"}, {E::Frame1, "Cache Contents"},  {E::Sbar, "A & B"},
+    };
+    for (const auto& [element, name] : names)
+        EXPECT_EQ(accessibleName(element, element == E::Sbar ? "A & B" : "&Clean").value_or("(none)"), name);
+    EXPECT_FALSE(accessibleName(E::cmdClean, "&Tidewell"));
+}
+
+// The main window prepares itself behind the start-up window, which leaves
+// the screen only once the main window is on it.
+TEST(StartUp, ShowsTheMainWindowBeforeHidingTheStartUpWindow) {
+    struct Loader final : FormLoader {
+        explicit Loader(FakeScreen& s) : screen(s) {}
+        void load(Element form) override {
+            screen.calls.push_back("load " + FakeScreen::name(form));
+            if (form == Element::frmStart) frmStart(screen).Load();
+        }
+        FakeScreen& screen;
+    };
+    FakeScreen screen;
+    Loader loader(screen);
+    RunStartup(loader, screen);
+    EXPECT_EQ(screen.calls, (std::vector<std::string>{"load frmStart", "visible frmStart 1", "load frmTidewell",
+                                                      "visible frmTidewell 1", "visible frmStart 0"}));
+}
+
+}  // namespace
+}  // namespace tw::test
