@@ -209,21 +209,17 @@ bool Win32FileSystem::pathExists(std::string_view path) {
     return GetFileAttributesW(longPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::uint64_t Win32FileSystem::fileLength(std::string_view path) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(onDiskPath(path).c_str(), GetFileExInfoStandard, &data)) throwLastError();
-    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
-
-std::vector<std::string> Win32FileSystem::listFiles(std::string_view directory) {
+std::vector<ListedFile> Win32FileSystem::listFiles(std::string_view directory) {
     // As the classic file list: ordinary, archive and read-only files; hidden
     // and system files stay out of the list and so out of reach of cleaning.
     constexpr DWORD kLeftOut = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    std::vector<std::string> names;
+    std::vector<ListedFile> files;
     forEachEntry(directory, [&](const WIN32_FIND_DATAW& entry) {
-        if ((entry.dwFileAttributes & kLeftOut) == 0) names.push_back(narrow(entry.cFileName));
+        if ((entry.dwFileAttributes & kLeftOut) == 0)
+            files.push_back({narrow(entry.cFileName),
+                             (static_cast<std::uint64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow});
     });
-    return names;
+    return files;
 }
 
 std::vector<std::string> Win32FileSystem::listDirectories(std::string_view directory) {

@@ -24,8 +24,7 @@ public:
     void deleteFile(std::string_view path) override;
     bool fileExists(std::string_view path) override;
     bool pathExists(std::string_view path) override;
-    std::uint64_t fileLength(std::string_view path) override;
-    std::vector<std::string> listFiles(std::string_view directory) override;
+    std::vector<ListedFile> listFiles(std::string_view directory) override;
     std::vector<std::string> listDirectories(std::string_view directory) override;
 
 private:

@@ -143,7 +143,8 @@ TEST(CleaningProperty, DeletesExactlyTheAllowedFilesWhateverHappensBetweenInvent
         const int switches[] = {0, static_cast<int>(below(3)), static_cast<int>(below(3))};  // by kind
         b.writeSettings(kBrowser, kCache, std::to_string(switches[1]) + "\r\n" + std::to_string(switches[2]) + "\r\n0");
         b.form.Load();
-        Strings listed = b.fs.listFiles(kCache);
+        Strings listed;
+        for (const ListedFile& f : b.fs.listFiles(kCache)) listed.push_back(f.name);
         std::sort(listed.begin(), listed.end(), [](const auto& x, const auto& y) { return lessIgnoringCase(x, y); });
         // Another program at work between the inventory and the clean step.
         Names vanished;

@@ -72,16 +72,13 @@ TEST_F(MainForm, InventoryFillsTheFieldsInOrderWhileBothBarsFollow) {
     EXPECT_EQ(counts(), Strings(4, "0"));
     EXPECT_EQ(screen.at(Element::ProgBar).progressMax + screen.at(Element::ProgBar2).progressMax, 12);
     EXPECT_EQ(text(Element::CacheSize), "");
-    for (const std::string& name : {"a.jpg", "b.gif", "c.htm"}) fs.addFile(kCache + "\\" + name);
 
-    // A file another program deletes while it is measured abandons the run where it stands.
-    fs.before = [this](std::string_view, const std::string& path) {
-        if (path == kCache + "\\a.jpg") fs.deleteFile(kCache + "\\b.gif");
+    // A listing that fails with a missing file ends the preparation where it stands.
+    fs.before = [](std::string_view operation, const std::string&) {
+        if (operation == "list") throw RuntimeError(err::FileNotFound);
     };
     form.Load();
     EXPECT_EQ(counts(), Strings(4, ""));
-    EXPECT_EQ(text(Element::Sbar), "Gathering information");
-    EXPECT_EQ(screen.at(Element::ProgBar2).progressValue, 1);
     EXPECT_EQ(boxes(), Strings{"Tidewell 32|48|Err:53"});
     EXPECT_EQ(fs.file(kUserIni).content, kBrowser + "\r\n");
 }
