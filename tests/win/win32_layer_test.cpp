@@ -236,7 +236,7 @@ TEST(RealCache, ASearchIsClosedWhenItsVisitorFails) {
     TempFolder folder;
     folder.makeDirectory("cache");
     writeFile(folder.at("cache\\a.jpg"), "");
-    EXPECT_THROW(win::forEachEntry(folder.at("cache"), [](const WIN32_FIND_DATAW&) { throw std::bad_alloc(); }),
+    EXPECT_THROW(win::forEachEntry(folder.at("cache"), [](const win::ListedEntry&) { throw std::bad_alloc(); }),
                  std::bad_alloc);
     DeleteFileW(unlimited(folder.at("cache\\a.jpg")).c_str());
     EXPECT_TRUE(RemoveDirectoryW(unlimited(folder.at("cache")).c_str())) << GetLastError();
