@@ -207,6 +207,18 @@ void Win32FileSystem::createEmptyFile(std::string_view path) {
     if (!file.valid()) throwLastError();
 }
 
+bool Win32FileSystem::createNewFile(std::string_view path) {
+    const std::wstring target = longPath(path);
+    const Handle file(CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.valid()) return true;
+    const DWORD error = GetLastError();
+    // A directory of that name may refuse access rather than say it exists.
+    if (error != ERROR_FILE_EXISTS &&
+        (error != ERROR_ACCESS_DENIED || GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES))
+        throwError(error);
+    return false;
+}
+
 std::wstring Win32FileSystem::onDiskPath(std::string_view path) {
     const std::wstring given = widen(path);
     const std::size_t slash = given.find_last_of(L'\\');
@@ -226,10 +238,6 @@ void Win32FileSystem::deleteFile(std::string_view path) {
 bool Win32FileSystem::fileExists(std::string_view path) {
     const DWORD attributes = GetFileAttributesW(longPath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
-bool Win32FileSystem::pathExists(std::string_view path) {
-    return GetFileAttributesW(longPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::vector<ListedFile> Win32FileSystem::listFiles(std::string_view directory) {

@@ -65,6 +65,14 @@ void FakeFileSystem::createEmptyFile(std::string_view path) {
     addFile(p, "");
 }
 
+bool FakeFileSystem::createNewFile(std::string_view path) {
+    const std::string p(path);
+    reach("create", p);
+    if (exists(p) || directories_.count(key(p))) return false;
+    addFile(p, "");
+    return true;
+}
+
 void FakeFileSystem::deleteFile(std::string_view path) {
     const File& f = existing("delete", path);
     if (f.readOnly || f.locked) throw RuntimeError(err::PathFileAccessError);

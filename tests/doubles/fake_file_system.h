@@ -34,9 +34,9 @@ public:
     std::string readTextFile(std::string_view path) override { return existing("read", path).content; }
     void replaceTextFile(std::string_view path, std::string_view utf8) override;
     void createEmptyFile(std::string_view path) override;
+    bool createNewFile(std::string_view path) override;
     void deleteFile(std::string_view path) override;
     bool fileExists(std::string_view path) override { return exists(std::string(path)); }
-    bool pathExists(std::string_view path) override { return exists(std::string(path)) || directories_.count(key(path)); }
     std::vector<ListedFile> listFiles(std::string_view directory) override;
     std::vector<std::string> listDirectories(std::string_view directory) override;
 

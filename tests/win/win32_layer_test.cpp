@@ -159,6 +159,8 @@ TEST(FileSystem, ListsMeasuresAndDeletesTheFilesOfACacheFolder) {
     for (const auto& [name, length, attrs, failure] : files)
         EXPECT_EQ(failureNumber([&] { fs.deleteFile(asked + "\\" + name); }), failure) << name;
     CloseHandle(open);
+    for (const char* taken : {"open.htm", "readonly.gif", "hidden.jpg", "sub.jpg"})
+        EXPECT_FALSE(fs.createNewFile(asked + "\\" + taken)) << taken;
     file1.setPath(asked);
     EXPECT_EQ(file1.items(), (std::vector<ListedFile>{{"open.htm", 25}, {"readonly.gif", 9}}));
     EXPECT_EQ(failureNumber([&] { fs.listFiles(asked + "\\open.htm"); }), 76);
