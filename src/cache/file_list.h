@@ -1,5 +1,6 @@
-// The hidden file list File1: the names of a directory's files, listed when
-// its directory is set, in the order of the classic file list box.
+// The hidden file list File1: the files of a directory, listed when its
+// directory is set, in the order of the classic file list box, each with the
+// length the listing gave.
 #pragma once
 
 #include "platform/file_system.h"
@@ -18,16 +19,12 @@ public:
     void setPath(std::string_view directory);
 
     const std::string& path() const { return path_; }
-    const std::vector<std::string>& items() const { return items_; }
+    const std::vector<ListedFile>& items() const { return items_; }
 
 private:
     FileSystem& fs_;
     std::string path_;
-    std::vector<std::string> items_;
+    std::vector<ListedFile> items_;
 };
-
-// Sorts names as the classic file list box shows them: without regard to
-// case, the underscore before the letters.
-void sortIgnoringCase(std::vector<std::string>& names);
 
 }  // namespace tw

@@ -4,21 +4,17 @@
 
 namespace tw {
 
-Inventory takeInventory(FileSystem& fs, std::string_view prefix, const std::vector<std::string>& names,
-                        InventoryProgress& progress) {
+Inventory takeInventory(std::string_view prefix, const std::vector<ListedFile>& listed, InventoryProgress& progress) {
     Inventory found;
-    progress.begin(names.size());
-    std::string path(prefix);
-    for (const std::string& name : names) {
+    progress.begin(listed.size());
+    for (const ListedFile& file : listed) {
         ++found.total;
-        switch (classify(prefix, name)) {
-        case FileKind::Image: found.images.push_back(name); break;
-        case FileKind::HtmlDocument: found.html.push_back(name); break;
+        switch (classify(prefix, file.name)) {
+        case FileKind::Image: found.images.push_back(file.name); break;
+        case FileKind::HtmlDocument: found.html.push_back(file.name); break;
         case FileKind::Unknown: ++found.unknown; break;
         }
-        path.resize(prefix.size());
-        path += name;
-        found.bytes += fs.fileLength(path);
+        found.bytes += file.length;
         progress.advance(found.total);
     }
     progress.end();

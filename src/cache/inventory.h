@@ -28,12 +28,10 @@ public:
     virtual void end() = 0;
 };
 
-// Classifies and measures each name, in order, as a file of `prefix` (the
-// directory ending in "\"). Every file counts towards the size, whatever its
-// kind. A file that cannot be measured, for example one deleted since the
-// directory was listed, abandons the run: the failure passes to the caller
-// and end() is not heard.
-Inventory takeInventory(FileSystem& fs, std::string_view prefix, const std::vector<std::string>& names,
-                        InventoryProgress& progress);
+// Classifies each listed file, in order, as a file of `prefix` (the
+// directory ending in "\"), and adds up the lengths the listing gave: every
+// file counts towards the size, whatever its kind. No file is looked at
+// again, so one deleted since the listing counts as it was listed.
+Inventory takeInventory(std::string_view prefix, const std::vector<ListedFile>& listed, InventoryProgress& progress);
 
 }  // namespace tw

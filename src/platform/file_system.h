@@ -9,6 +9,14 @@
 
 namespace tw {
 
+// A file as its directory's listing shows it.
+struct ListedFile {
+    std::string name;
+    std::uint64_t length = 0;
+
+    bool operator==(const ListedFile&) const = default;
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -23,16 +31,16 @@ public:
     virtual void replaceTextFile(std::string_view path, std::string_view utf8) = 0;
     // Creates an empty file, or empties an existing one.
     virtual void createEmptyFile(std::string_view path) = 0;
+    // Creates an empty file where nothing, file or directory, is yet; false,
+    // with nothing changed, when the name is taken.
+    virtual bool createNewFile(std::string_view path) = 0;
     virtual void deleteFile(std::string_view path) = 0;
     // Whether a file (not a directory) exists at the path.
     virtual bool fileExists(std::string_view path) = 0;
-    // Whether anything, file or directory, exists at the path.
-    virtual bool pathExists(std::string_view path) = 0;
-    virtual std::uint64_t fileLength(std::string_view path) = 0;
 
-    // Names of a directory's ordinary files, no subdirectories, in the order
-    // the platform reports them.
-    virtual std::vector<std::string> listFiles(std::string_view directory) = 0;
+    // A directory's ordinary files, no subdirectories, in the order the
+    // platform reports them, each with the length the same listing gives.
+    virtual std::vector<ListedFile> listFiles(std::string_view directory) = 0;
     // Names of a directory's subdirectories, without "." and "..".
     virtual std::vector<std::string> listDirectories(std::string_view directory) = 0;
 };

@@ -41,7 +41,7 @@ void frmTidewell::CacheInformation(const std::string& Fileboxpath) {
     screen_.setText(Element::Sbar, "Gathering information");
     screen_.updateNow();
     ProgressBars bars(screen_);
-    Inventory found = takeInventory(fs_, Fileboxpath, File1.items(), bars);
+    Inventory found = takeInventory(Fileboxpath, File1.items(), bars);
     TotalFiles = found.total;
     ImageFiles = found.images.size();
     HTMLFiles = found.html.size();

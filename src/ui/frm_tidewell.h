@@ -86,7 +86,7 @@ private:
     void react(std::string_view what, const std::function<void()>& reaction);
     void SwitchReaction(Element box);
     void Dir1_Change();
-    std::string ProbePath(const std::string& directory);
+    std::string CreateProbe(const std::string& directory);
     void CleanStep();
     void CleanKind(Element countField, const std::vector<std::string>& list);
     // Replaces a settings file in AppDir; tells the user when it cannot.

@@ -22,10 +22,12 @@ void frmTidewell::CacheNotFound() {
     screen_.setText(Element::frmTidewell, SavedCaption + std::string(kManualSuffix));
 }
 
-std::string frmTidewell::ProbePath(const std::string& directory) {
-    // A user's own "test.xxx" must survive the check: probe with a free name.
+std::string frmTidewell::CreateProbe(const std::string& directory) {
+    // A user's own "test.xxx" must survive the check: probe with a free name,
+    // found free by creating it (in a cache of many files each question by
+    // name costs a search of the whole directory on some file systems).
     std::string probe = joinPath(directory, "test.xxx");
-    for (int n = 1; fs_.pathExists(probe); ++n) probe = joinPath(directory, "test" + std::to_string(n) + ".xxx");
+    for (int n = 1; !fs_.createNewFile(probe); ++n) probe = joinPath(directory, "test" + std::to_string(n) + ".xxx");
     return probe;
 }
 
@@ -33,9 +35,7 @@ void frmTidewell::CheckCacheDir(std::string& PathName) {
     try {
         PathName = upperCase(PathName);
         if (endsWith(PathName, "\\")) PathName.pop_back();
-        const std::string probe = ProbePath(PathName);
-        fs_.createEmptyFile(probe);
-        fs_.deleteFile(probe);
+        fs_.deleteFile(CreateProbe(PathName));
         CacheDirOK = 1;
     } catch (const RuntimeError& e) {
         if (e.number() == err::PathNotFound) {

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 
 namespace tw::win {
 namespace {
@@ -34,35 +35,57 @@ private:
 using Handle = UniqueHandle<&CloseHandle>;
 using FindHandle = UniqueHandle<&FindClose>;
 
-std::wstring searchPattern(std::string_view directory) {
-    std::wstring pattern = longPath(directory);
-    if (pattern.empty() || pattern.back() != L'\\') pattern += L'\\';
-    return pattern + L'*';
+// A directory's entries come in batches, one call into the system each; a
+// cache holds tens of thousands of them. Network shares may refuse batches
+// over 64 KB.
+constexpr DWORD kLargeBatch = 1u << 20;
+constexpr DWORD kNetworkBatch = 64u << 10;
+
+// A directory opened for listing; a missing one is a path not found.
+HANDLE openDirectory(std::string_view directory) {
+    std::wstring path = longPath(directory);
+    if (path.size() == 2 && path[1] == L':') path += L'\\';  // "C:" alone would mean C:'s current directory
+    const HANDLE dir = CreateFileW(path.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (dir == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        throwError(error == ERROR_FILE_NOT_FOUND ? ERROR_PATH_NOT_FOUND : error);
+    }
+    return dir;
+}
+
+bool isDirectory(HANDLE handle) {
+    BY_HANDLE_FILE_INFORMATION info;
+    return GetFileInformationByHandle(handle, &info) && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 }  // namespace
 
-void forEachEntry(std::string_view directory, const std::function<void(const WIN32_FIND_DATAW&)>& visit) {
-    WIN32_FIND_DATAW data;
-    const FindHandle find(FindFirstFileExW(searchPattern(directory).c_str(), FindExInfoBasic, &data,
-                                           FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
-    if (!find.valid()) {
-        DWORD error = GetLastError();
-        // A file named as the directory is a path not found, whatever the
-        // system calls it (Wine says "invalid name").
-        const DWORD attributes = GetFileAttributesW(longPath(directory).c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
-            error = ERROR_DIRECTORY;
-        else if (error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES)
-            return;  // an empty root
-        throwError(error);
+void forEachEntry(std::string_view directory, const std::function<void(const ListedEntry&)>& visit) {
+    const Handle dir(openDirectory(directory));
+    if (!isDirectory(dir.get())) throwError(ERROR_DIRECTORY);  // a file named as the directory: a path not found
+    DWORD batch = kLargeBatch;
+    const auto buffer = std::make_unique_for_overwrite<std::uint64_t[]>(batch / sizeof(std::uint64_t));
+    for (;;) {
+        if (!GetFileInformationByHandleEx(dir.get(), FileIdBothDirectoryInfo, buffer.get(), batch)) {
+            const DWORD error = GetLastError();
+            if (error == ERROR_INVALID_PARAMETER && batch > kNetworkBatch) {
+                batch = kNetworkBatch;
+                continue;
+            }
+            if (error == ERROR_NO_MORE_FILES || error == ERROR_FILE_NOT_FOUND) return;  // the end, or an empty root
+            throwError(error);
+        }
+        const auto* bytes = reinterpret_cast<const char*>(buffer.get());
+        for (;;) {
+            const auto& entry = *reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(bytes);
+            const std::wstring_view name(entry.FileName, entry.FileNameLength / sizeof(wchar_t));
+            if (name != L"." && name != L"..")
+                visit({name, entry.FileAttributes, static_cast<std::uint64_t>(entry.EndOfFile.QuadPart)});
+            if (entry.NextEntryOffset == 0) break;
+            bytes += entry.NextEntryOffset;
+        }
     }
-    do {
-        const std::wstring_view name = data.cFileName;
-        if (name != L"." && name != L"..") visit(data);
-    } while (FindNextFileW(find.get(), &data));
-    const DWORD error = GetLastError();
-    if (error != ERROR_NO_MORE_FILES) throwError(error);
 }
 
 namespace {
@@ -180,6 +203,18 @@ void Win32FileSystem::createEmptyFile(std::string_view path) {
     if (!file.valid()) throwLastError();
 }
 
+bool Win32FileSystem::createNewFile(std::string_view path) {
+    const std::wstring target = longPath(path);
+    const Handle file(CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.valid()) return true;
+    const DWORD error = GetLastError();
+    // A directory of that name may refuse access rather than say it exists.
+    if (error != ERROR_FILE_EXISTS &&
+        (error != ERROR_ACCESS_DENIED || GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES))
+        throwError(error);
+    return false;
+}
+
 std::wstring Win32FileSystem::onDiskPath(std::string_view path) {
     const std::wstring given = widen(path);
     const std::size_t slash = given.find_last_of(L'\\');
@@ -201,31 +236,21 @@ bool Win32FileSystem::fileExists(std::string_view path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-bool Win32FileSystem::pathExists(std::string_view path) {
-    return GetFileAttributesW(longPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::uint64_t Win32FileSystem::fileLength(std::string_view path) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(onDiskPath(path).c_str(), GetFileExInfoStandard, &data)) throwLastError();
-    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
-
-std::vector<std::string> Win32FileSystem::listFiles(std::string_view directory) {
+std::vector<ListedFile> Win32FileSystem::listFiles(std::string_view directory) {
     // As the classic file list: ordinary, archive and read-only files; hidden
     // and system files stay out of the list and so out of reach of cleaning.
     constexpr DWORD kLeftOut = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    std::vector<std::string> names;
-    forEachEntry(directory, [&](const WIN32_FIND_DATAW& entry) {
-        if ((entry.dwFileAttributes & kLeftOut) == 0) names.push_back(narrow(entry.cFileName));
+    std::vector<ListedFile> files;
+    forEachEntry(directory, [&](const ListedEntry& entry) {
+        if ((entry.attributes & kLeftOut) == 0) files.push_back({narrow(entry.name), entry.length});
     });
-    return names;
+    return files;
 }
 
 std::vector<std::string> Win32FileSystem::listDirectories(std::string_view directory) {
     std::vector<std::string> names;
-    forEachEntry(directory, [&](const WIN32_FIND_DATAW& entry) {
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) names.push_back(narrow(entry.cFileName));
+    forEachEntry(directory, [&](const ListedEntry& entry) {
+        if (entry.attributes & FILE_ATTRIBUTE_DIRECTORY) names.push_back(narrow(entry.name));
     });
     return names;
 }

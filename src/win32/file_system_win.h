@@ -15,11 +15,10 @@ public:
     std::string readTextFile(std::string_view path) override;
     void replaceTextFile(std::string_view path, std::string_view utf8) override;
     void createEmptyFile(std::string_view path) override;
+    bool createNewFile(std::string_view path) override;
     void deleteFile(std::string_view path) override;
     bool fileExists(std::string_view path) override;
-    bool pathExists(std::string_view path) override;
-    std::uint64_t fileLength(std::string_view path) override;
-    std::vector<std::string> listFiles(std::string_view directory) override;
+    std::vector<ListedFile> listFiles(std::string_view directory) override;
     std::vector<std::string> listDirectories(std::string_view directory) override;
 
 private:

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace tw::win {
 
 // One conversion call each, into a buffer of the largest size the result
@@ -19,7 +21,13 @@ std::wstring widen(std::string_view utf8) {
 }
 
 std::string narrow(std::wstring_view utf16) {
-    if (utf16.empty()) return {};
+    // Most names are plain ASCII: copied as they are, short ones without
+    // taking memory from the heap.
+    if (std::all_of(utf16.begin(), utf16.end(), [](wchar_t c) { return c < 0x80; })) {
+        std::string ascii(utf16.size(), '\0');
+        std::transform(utf16.begin(), utf16.end(), ascii.begin(), [](wchar_t c) { return static_cast<char>(c); });
+        return ascii;
+    }
     std::string out(utf16.size() * 3, '\0');
     const int n = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), out.data(),
                                       static_cast<int>(out.size()), nullptr, nullptr);

@@ -65,6 +65,14 @@ void FakeFileSystem::createEmptyFile(std::string_view path) {
     addFile(p, "");
 }
 
+bool FakeFileSystem::createNewFile(std::string_view path) {
+    const std::string p(path);
+    reach("create", p);
+    if (exists(p) || directories_.count(key(p))) return false;
+    addFile(p, "");
+    return true;
+}
+
 void FakeFileSystem::deleteFile(std::string_view path) {
     const File& f = existing("delete", path);
     if (f.readOnly || f.locked) throw RuntimeError(err::PathFileAccessError);
@@ -72,16 +80,16 @@ void FakeFileSystem::deleteFile(std::string_view path) {
     files_.erase(key(path));
 }
 
-std::vector<std::string> FakeFileSystem::listFiles(std::string_view directory) {
+std::vector<ListedFile> FakeFileSystem::listFiles(std::string_view directory) {
     const std::string d(directory);
     if (before) before("list", d);
     if (!directories_.count(key(d))) throw RuntimeError(err::PathNotFound);
-    std::vector<std::string> names;
+    std::vector<ListedFile> listed;
     for (const auto& [k, f] : files_)
-        if (parentOf(k) == key(d) && !f.hidden) names.push_back(f.name);
+        if (parentOf(k) == key(d) && !f.hidden) listed.push_back({f.name, f.length});
     // Against the sorted order, so that the order a test sees comes from the file list.
-    std::reverse(names.begin(), names.end());
-    return names;
+    std::reverse(listed.begin(), listed.end());
+    return listed;
 }
 
 // The directory list is not looked at here: a directory has no subdirectories.

@@ -34,15 +34,14 @@ public:
     std::string readTextFile(std::string_view path) override { return existing("read", path).content; }
     void replaceTextFile(std::string_view path, std::string_view utf8) override;
     void createEmptyFile(std::string_view path) override;
+    bool createNewFile(std::string_view path) override;
     void deleteFile(std::string_view path) override;
     bool fileExists(std::string_view path) override { return exists(std::string(path)); }
-    bool pathExists(std::string_view path) override { return exists(std::string(path)) || directories_.count(key(path)); }
-    std::uint64_t fileLength(std::string_view path) override { return existing("length", path).length; }
-    std::vector<std::string> listFiles(std::string_view directory) override;
+    std::vector<ListedFile> listFiles(std::string_view directory) override;
     std::vector<std::string> listDirectories(std::string_view directory) override;
 
     // Runs before every operation ("read", "write", "create", "delete",
-    // "length", "list") with its path: a test may throw from it, or change
+    // "list") with its path: a test may throw from it, or change
     // the files as another program would.
     std::function<void(std::string_view operation, const std::string& path)> before;
     std::vector<std::string> log;  // "delete C:\X\A.JPG", "write C:\PROGRAM\user.ini"

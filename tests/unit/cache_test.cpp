@@ -1,13 +1,11 @@
 #include "cache/cleaning.h"
 #include "cache/size_text.h"
-#include "fake_file_system.h"
+#include "main_form_fixture.h"
 
 #include <gtest/gtest.h>
 
 namespace tw::test {
 namespace {
-
-using Strings = std::vector<std::string>;
 
 TEST(SizeText, UsesDecimalUnitsAndShowsTheFraction) {
     const std::pair<std::uint64_t, const char*> cases[] = {
@@ -18,6 +16,18 @@ TEST(SizeText, UsesDecimalUnitsAndShowsTheFraction) {
         const auto text = sizeText(bytes, ",");
         EXPECT_EQ(text ? text->number + " " + text->unit : "nothing", shown);
     }
+}
+
+// The inventory counts what the listing showed: a file deleted since then
+// counts with the length it was listed with.
+TEST(Inventory, CountsAFileGoneSinceTheListingAsItWasListed) {
+    MainFormHarness h;
+    h.start({"a.jpg", "b.gif", "c.htm"});
+    h.fs.deleteFile(kCache + "\\b.gif");
+    h.screen.setText(Element::CacheSize, "");
+    h.form.CacheInformation(kCache + "\\");
+    EXPECT_EQ(h.counts(), (Strings{"3", "2", "1", "0"}));
+    EXPECT_EQ(h.text(Element::CacheSize), "30");
 }
 
 // Whatever the list holds, nothing outside the cache directory and nothing

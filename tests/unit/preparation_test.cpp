@@ -73,16 +73,13 @@ TEST_F(MainForm, InventoryFillsTheFieldsInOrderWhileBothBarsFollow) {
     EXPECT_EQ(counts(), Strings(4, "0"));
     EXPECT_EQ(screen.at(Element::ProgBar).progressMax + screen.at(Element::ProgBar2).progressMax, 12);
     EXPECT_EQ(text(Element::CacheSize) + "|" + text(Element::CacheUnit) + "|" + text(Element::Sbar), "||Ready");
-    for (const char* name : {"a.jpg", "b.gif", "c.htm"}) fs.addFile(kCache + "\\" + name);
 
-    // A file another program deletes while it is measured abandons the run where it stands.
-    fs.before = [this](std::string_view, const std::string& path) {
-        if (path == kCache + "\\a.jpg") fs.deleteFile(kCache + "\\b.gif");
+    // A listing that fails with a missing file ends the preparation where it stands.
+    fs.before = [](std::string_view operation, const std::string&) {
+        if (operation == "list") throw RuntimeError(err::FileNotFound);
     };
     form.Load();
     EXPECT_EQ(counts(), Strings(4, ""));
-    EXPECT_EQ(text(Element::Sbar), "Gathering information");
-    EXPECT_EQ(screen.at(Element::ProgBar2).progressValue, 1);
     EXPECT_EQ(boxes(), Strings{"Tidewell 32|48|Err:53"});
     EXPECT_EQ(fs.file(kUserIniPath).content, kBrowser + "\r\n");
 }
@@ -90,17 +87,18 @@ TEST_F(MainForm, InventoryFillsTheFieldsInOrderWhileBothBarsFollow) {
 // A cache directory in every shape, stored in tidew.ini or typed into the
 // manual panel (opened at start for a directory that is gone) and saved: what
 // CacheDir and the field show, which files are created (the probe), listed
-// and measured, in order, and the boxes.
+// in order, and the boxes.
 TEST_F(MainForm, EveryShapeOfDirectoryIsShownProbedListedAndStoredAsTheRulesSay) {
     struct Case { bool typed; std::string directory, shown, field, touched; Strings boxes; };
     const std::string newSettings = "New Settings Accepted|64|Tidewell has been updated!\r\nYour next session will "
                                     "configure automaticaly. Please wait while Tidewell gathers new information.";
-    const std::string root = "list C:\\|length C:\\z.jpg|", probe = kCache + "\\test.xxx|", measured = "length " + kCache + "\\a.jpg|";
-    const std::string probedTwice = "create C:\\NEW\\CACHE\\test1.xxx|create C:\\NEW\\CACHE\\test1.xxx|list C:\\NEW\\CACHE";
-    const std::string listed = "|length C:\\NEW\\CACHE\\test.xxx|length C:\\NEW\\CACHE\\x.gif|";
+    const std::string root = "list C:\\|", probe = kCache + "\\test.xxx|";
+    // The user's own "test.xxx" is found taken, so "test1.xxx" is the probe, in the check and again at the reload.
+    const std::string probeOnce = "create C:\\NEW\\CACHE\\test.xxx|create C:\\NEW\\CACHE\\test1.xxx|";
+    const std::string probedTwice = probeOnce + probeOnce + "list C:\\NEW\\CACHE";
     const Case cases[] = {
-        {false, "c:\\netscape\\cache\\", kCache, "C:\\PROGRAM", "create " + probe + "list " + kCache + "|" + measured},
-        {false, "C:\\NETSCAPE\\CACHE\\\\", kCache + "\\", "C:\\PROGRAM", "create " + probe + "list " + kCache + "\\|" + measured},
+        {false, "c:\\netscape\\cache\\", kCache, "C:\\PROGRAM", "create " + probe + "list " + kCache + "|"},
+        {false, "C:\\NETSCAPE\\CACHE\\\\", kCache + "\\", "C:\\PROGRAM", "create " + probe + "list " + kCache + "\\|"},
         {false, "c:\\", "C:", "C:\\PROGRAM", "create C:\\test.xxx|" + root},
         {false, "c:\\\\", "C:\\", "C:\\PROGRAM", "create C:\\test.xxx|" + root},
         {false, "", "", "", "create \\test.xxx|list |", {invalid("")}},
@@ -109,9 +107,9 @@ TEST_F(MainForm, EveryShapeOfDirectoryIsShownProbedListedAndStoredAsTheRulesSay)
         {true, "c:\\missing\\\\", "C:\\GONE", "", "create C:\\MISSING\\test.xxx|", {invalid("C:\\MISSING\\")}},
         {true, "c:\\new\\cache\\x.gif", "C:\\GONE", "", "create C:\\NEW\\CACHE\\X.GIF\\test.xxx|", {invalid("C:\\NEW\\CACHE\\X.GIF")}},
         {true, "c:\\locked", "C:\\GONE", "c:\\locked", "create C:\\LOCKED\\test.xxx|", {"Tidewell 32|0|PROGRAM ERR: 75"}},
-        {true, "c:\\new\\cache", "C:\\NEW\\CACHE", "c:\\new\\cache", probedTwice + listed, {newSettings}},
-        {true, "c:\\new\\cache\\", "C:\\NEW\\CACHE", "c:\\new\\cache\\", probedTwice + listed, {newSettings}},
-        {true, "c:\\new\\cache\\\\", "C:\\NEW\\CACHE\\", "c:\\new\\cache\\\\", probedTwice + "\\" + listed, {newSettings}},
+        {true, "c:\\new\\cache", "C:\\NEW\\CACHE", "c:\\new\\cache", probedTwice + "|", {newSettings}},
+        {true, "c:\\new\\cache\\", "C:\\NEW\\CACHE", "c:\\new\\cache\\", probedTwice + "|", {newSettings}},
+        {true, "c:\\new\\cache\\\\", "C:\\NEW\\CACHE\\", "c:\\new\\cache\\\\", probedTwice + "\\|", {newSettings}},
         {true, "c:\\", "C:", "c:\\", "create C:\\test.xxx|create C:\\test.xxx|" + root, {newSettings}},
         {true, "c:\\\\", "C:\\", "c:\\\\", "create C:\\test.xxx|create C:\\test.xxx|" + root, {newSettings}},
     };

@@ -20,6 +20,7 @@
 #include <windows.h>
 
 #include <oleauto.h>
+#include <winioctl.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -31,6 +32,10 @@
 #include <random>
 #include <tuple>
 #include <vector>
+
+namespace tw {
+void PrintTo(const ListedFile& file, std::ostream* out) { *out << '"' << file.name << "\" " << file.length; }
+}  // namespace tw
 
 namespace tw::test {
 namespace {
@@ -55,6 +60,19 @@ void writeFile(const std::string& path, const std::string& bytes, DWORD attribut
         (attributes != 0 && !SetFileAttributesW(unlimited(path).c_str(), attributes)))
         fail("cannot write " + path);
 }
+
+// A file of `length` zero bytes, sparse where the file system allows: then
+// beyond 4 GiB it costs neither space nor time.
+void writeSizedFile(const std::string& path, std::uint64_t length, DWORD attributes) {
+    const HANDLE file = CreateFileW(unlimited(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    DWORD ignored = 0;
+    DeviceIoControl(file, FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &ignored, nullptr);
+    const LARGE_INTEGER end{.QuadPart = static_cast<LONGLONG>(length)};
+    const bool sized = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+    CloseHandle(file);
+    if (!sized || (attributes != 0 && !SetFileAttributesW(unlimited(path).c_str(), attributes))) fail("cannot make " + path);
+}
+
 
 // The first bytes of a file, or "<missing>".
 std::string headOf(const std::string& path, std::size_t limit = 1 << 16) {
@@ -116,31 +134,38 @@ TEST(FileSystem, ListsMeasuresAndDeletesTheFilesOfACacheFolder) {
     // The program names the cache folder in capitals.
     const std::string asked = folder.at("CACHE");
     folder.makeDirectory("cache");
-    // Name, content, attributes, and the failure of its deletion.
-    const std::tuple<std::string, std::string, DWORD, int> files[] = {
-        {"con.jpg", "a device to the plain path form", 0, 0},
-        {"open.htm", "held open without sharing", 0, 75},
-        {"page.htm.", "cut at the dot by the plain path form", 0, 0},
-        {"plain.jpg", "12345", 0, 0},
-        {"readonly.gif", "read-only", FILE_ATTRIBUTE_READONLY, 75},
-        {"\xCE\xA9\xCE\xBC.htm", "not in the ANSI code page", 0, 0},
+    // Name, length, attributes, and the failure of its deletion; in the file list's order.
+    const std::tuple<std::string, std::uint64_t, DWORD, int> files[] = {
+        {"con.jpg", 31, 0, 0},  // a device to the plain path form
+        {"huge.dat", (5ull << 30) + 3, 0, 0},
+        {"open.htm", 25, 0, 75},  // held open without sharing
+        {"page.htm.", 37, 0, 0},  // cut at the dot by the plain path form
+        {"plain.jpg", 5, 0, 0},
+        {"readonly.gif", 9, FILE_ATTRIBUTE_READONLY, 75},
+        {"\xCE\xA9\xCE\xBC.htm", 25, 0, 0},  // not in the ANSI code page
     };
-    for (const auto& [name, bytes, attrs, failure] : files) writeFile(folder.at("cache\\" + name), bytes, attrs);
+    for (const auto& [name, length, attrs, failure] : files) writeSizedFile(folder.at("cache\\" + name), length, attrs);
     writeFile(folder.at("cache\\hidden.jpg"), "hidden", FILE_ATTRIBUTE_HIDDEN);
     folder.makeDirectory("cache\\sub.jpg");
     const HANDLE open = lockFile(folder.at("cache\\open.htm"));
 
     win::Win32FileSystem fs;
-    const auto listed = [&] { Names n = fs.listFiles(asked); std::sort(n.begin(), n.end()); return n; };
-    EXPECT_EQ(listed(),
-              (Names{"con.jpg", "open.htm", "page.htm.", "plain.jpg", "readonly.gif", "\xCE\xA9\xCE\xBC.htm"}));
+    FileList file1(fs);
+    file1.setPath(asked);
+    std::vector<ListedFile> expected;
+    for (const auto& [name, length, attrs, failure] : files) expected.push_back({name, length});
+    EXPECT_EQ(file1.items(), expected);
+    // The same lengths as the program once took them: each file asked by its name.
+    for (const ListedFile& f : file1.items())
+        EXPECT_EQ(f.length, std::filesystem::file_size(unlimited(folder.at("cache\\" + f.name)))) << f.name;
     EXPECT_EQ(fs.listDirectories(asked), Names{"sub.jpg"});
-    for (const auto& [name, bytes, attrs, failure] : files) {
-        EXPECT_EQ(fs.fileLength(asked + "\\" + name), bytes.size()) << name;
+    for (const auto& [name, length, attrs, failure] : files)
         EXPECT_EQ(failureNumber([&] { fs.deleteFile(asked + "\\" + name); }), failure) << name;
-    }
     CloseHandle(open);
-    EXPECT_EQ(listed(), (Names{"open.htm", "readonly.gif"}));
+    for (const char* taken : {"open.htm", "readonly.gif", "hidden.jpg", "sub.jpg"})
+        EXPECT_FALSE(fs.createNewFile(asked + "\\" + taken)) << taken;
+    file1.setPath(asked);
+    EXPECT_EQ(file1.items(), (std::vector<ListedFile>{{"open.htm", 25}, {"readonly.gif", 9}}));
     EXPECT_EQ(failureNumber([&] { fs.listFiles(asked + "\\open.htm"); }), 76);
 }
 
@@ -231,7 +256,7 @@ TEST(RealCache, CountsAndCleansTensOfThousandsOfFiles) {
     FileList file1(fs);
     file1.setPath(directory);
     Quiet quiet;
-    const Inventory found = takeInventory(fs, directory + "\\", file1.items(), quiet);
+    const Inventory found = takeInventory(directory + "\\", file1.items(), quiet);
     EXPECT_EQ(found.total, 33002u);
     EXPECT_EQ(found.images.size(), 1001u);
     EXPECT_EQ(found.html.size(), 1001u);
@@ -246,7 +271,7 @@ TEST(RealCache, ASearchIsClosedWhenItsVisitorFails) {
     TempFolder folder;
     folder.makeDirectory("cache");
     writeFile(folder.at("cache\\a.jpg"), "");
-    EXPECT_THROW(win::forEachEntry(folder.at("cache"), [](const WIN32_FIND_DATAW&) { throw std::bad_alloc(); }),
+    EXPECT_THROW(win::forEachEntry(folder.at("cache"), [](const win::ListedEntry&) { throw std::bad_alloc(); }),
                  std::bad_alloc);
     DeleteFileW(unlimited(folder.at("cache\\a.jpg")).c_str());
     EXPECT_TRUE(RemoveDirectoryW(unlimited(folder.at("cache")).c_str())) << GetLastError();
