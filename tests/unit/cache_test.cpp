@@ -47,6 +47,8 @@ TEST(Cleaning, KeepsProtectedFilesStopsAtAMissingOneAndNeverLeavesTheList) {
     EXPECT_TRUE(fs.exists("C:\\OTHER\\o.jpg"));
     // The count bounds the work even when the list is longer.
     EXPECT_EQ(cleanListed(fs, "C:\\C", {"f.jpg", "g.jpg"}, 1).deleted, Strings{"f.jpg"});
+    // Any failure but an access error stops, a directory gone since the inventory too.
+    EXPECT_EQ(cleanListed(fs, "C:\\GONE", {"f.jpg", "g.jpg"}, 2).stoppedAt, "f.jpg");
 }
 
 }  // namespace
