@@ -100,7 +100,7 @@ std::span<const ElementSpec> elementsOf(Element form) {
 }
 
 const ElementSpec& specOf(Element element) {
-    if (const ElementSpec* spec = findSpec(element)) return *spec;
+    if (const ElementSpec* row = findSpec(element)) return *row;
     throw std::invalid_argument("element has no layout");
 }
 
