@@ -23,32 +23,6 @@ bool waitFor(const std::function<bool()>& condition, std::chrono::milliseconds l
     return true;
 }
 
-Program::Program(const std::wstring& exe, const std::wstring& workingDir) {
-    std::wstring commandLine = L"\"" + exe + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, workingDir.c_str(),
-                        &startup, &info_))
-        throw std::runtime_error("cannot start " + narrow(exe) + ": error " + std::to_string(GetLastError()));
-}
-
-Program::~Program() {
-    if (running() && TerminateProcess(info_.hProcess, 99) && !waitForExit(5s))
-        ADD_FAILURE() << "the program outlived its scenario";
-    CloseHandle(info_.hThread);
-    CloseHandle(info_.hProcess);
-}
-
-HWND Program::topLevel(const wchar_t* className) const {
-    const bool box = lstrcmpW(className, L"#32770") == 0;
-    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, className, nullptr)) != nullptr;) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(w, &pid);
-        if (pid == info_.dwProcessId && (!box || IsWindowVisible(w))) return w;
-    }
-    return nullptr;
-}
-
 // Asked by a message: another process's controls keep their text to themselves.
 std::string windowText(HWND hwnd) {
     wchar_t buffer[4096];
@@ -60,11 +34,10 @@ std::string windowText(HWND hwnd) {
 }
 
 ProgramFolder::ProgramFolder() {
-    static int counter = 0;
     wchar_t self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     const fs::path bin = fs::path(self).parent_path(), root = fs::temp_directory_path() / "tidewell-e2e-";
-    root_ = root.wstring() + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
+    root_ = root.wstring() + std::to_wstring(GetCurrentProcessId());
     dir_ = root_ + L"\\Program Folder";
     cache_ = root_ + L"\\cache";
     fs::remove_all(root_);  // Wine reuses process numbers
@@ -79,8 +52,6 @@ ProgramFolder::~ProgramFolder() {
     fs::remove_all(root_, ignored);
 }
 
-std::string ProgramFolder::cacheUtf8() const { return narrow(cache_); }
-
 void ProgramFolder::write(const std::wstring& name, const std::string& bytes) const {
     std::ofstream(fs::path(path(name)), std::ios::binary) << bytes;
 }
@@ -91,16 +62,38 @@ std::optional<std::string> ProgramFolder::read(const std::wstring& name) const {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-void ProgramFolder::remove(const std::wstring& name) const { fs::remove(path(name)); }
+Session::Session(const ProgramFolder& folder) {
+    std::wstring commandLine = L"\"" + folder.exe() + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(folder.exe().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.root().c_str(), &startup, &info_))
+        throw std::runtime_error("cannot start " + narrow(folder.exe()) + ": error " + std::to_string(GetLastError()));
+}
 
-bool Session::waitReady(std::chrono::milliseconds limit) {
-    return waitFor(
-        [&] {
-            main_ = program_->topLevel(L"frmTidewell");
-            const HWND s = start();
-            return main_ != nullptr && IsWindowVisible(main_) && s != nullptr && !IsWindowVisible(s);
-        },
-        limit);
+Session::~Session() {
+    if (!waitForExit(0ms) && TerminateProcess(info_.hProcess, 99) && !waitForExit(5s))
+        ADD_FAILURE() << "the program outlived its scenario";
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+HWND Session::topLevel(const wchar_t* className) const {
+    const bool box = lstrcmpW(className, L"#32770") == 0;
+    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, className, nullptr)) != nullptr;) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        if (pid == info_.dwProcessId && (!box || IsWindowVisible(w))) return w;
+    }
+    return nullptr;
+}
+
+bool Session::waitReady() {
+    return waitFor([&] {
+        main_ = topLevel(L"frmTidewell");
+        const HWND s = topLevel(L"frmStart");
+        return main_ != nullptr && IsWindowVisible(main_) && s != nullptr && !IsWindowVisible(s);
+    });
 }
 
 HWND Session::find(Element element) const {
@@ -110,13 +103,13 @@ HWND Session::find(Element element) const {
     return control;
 }
 
-BoxContent Session::answerBox(int buttonId) {
-    HWND box = program_->waitForMessageBox();
+std::string Session::answerBox(int buttonId) {
+    HWND box = waitForMessageBox();
     if (box == nullptr) throw std::runtime_error("no message box appeared");
-    const BoxContent content = readMessageBox(box);
-    answerMessageBox(box, buttonId);
+    const std::string caption = windowText(box);
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId)));
     if (!waitFor([&] { return !IsWindow(box); })) throw std::runtime_error("the message box stayed open");
-    return content;
+    return caption;
 }
 
 }  // namespace tw::e2e
