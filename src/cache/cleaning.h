@@ -23,8 +23,9 @@ struct CleaningReport {
     std::optional<std::string> stoppedAt;
 };
 
-// Deletes the first `count` names of `listed` from `directory`, in order. Empty entries, and names that are not images or
-// HTML documents, are passed over.
+// Deletes the first `count` names of `listed` from `directory`, in order.
+// Empty entries, and names that are not images or HTML documents, are passed
+// over.
 CleaningReport cleanListed(FileSystem& fs, std::string_view directory, const std::vector<std::string>& listed,
                            std::size_t count);
 
