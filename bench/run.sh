@@ -3,9 +3,14 @@
 # under Wine each new file costs a search of the whole folder for its name in
 # any case, so 100,000 files made from the Windows side would take hours.
 #   bench/run.sh [counts...]      default: 0 1000 10000 30000 100000
-# Needs the win32 build and a display (xvfb-run -a bench/run.sh without one).
+# Runs each build this host can run (TW_ARCHES chooses, see tools/wine-arch.sh),
+# one after the other over the same caches. Needs those builds (cmake --preset
+# win64 && cmake --build --preset win64, and win32) and a display (xvfb-run -a
+# bench/run.sh without one).
 set -eu
 cd "$(dirname "$0")/.."
+. tools/wine-arch.sh
+arches=$(tw_wine_arches)
 [ $# -gt 0 ] || set -- 0 1000 10000 30000 100000
 
 root="$(pwd)/build/bench-caches"
@@ -33,6 +38,9 @@ for n in "$@"; do
     )
 done
 
-: "${WINEPREFIX:=$(pwd)/build/wine-bench-prefix}"
-export WINEPREFIX
-tools/wine-run build/win32/bin/tw_bench.exe --caches "Z:$(printf %s "$root" | tr / '\\')" "$@"
+: "${TW_WINE_HOME:=$(pwd)/build/wine-bench}"
+export TW_WINE_HOME
+for arch in $arches; do
+    echo "== the ${arch#win}-bit build ($arch)"
+    tools/wine-run "$arch" "build/$arch/bin/tw_bench.exe" --caches "Z:$(printf %s "$root" | tr / '\\')" "$@"
+done

@@ -1,6 +1,17 @@
 # Registers one CTest entry per GoogleTest suite found in the given sources,
-# so each group of scenarios passes or fails on its own line.
+# so each group of scenarios passes or fails on its own line. In a Windows
+# build the names begin with its architecture (win64/e2e.UserScenarios), as
+# one test run may hold both builds.
 #   tw_add_suite_tests(PREFIX e2e TARGET tw_e2e SOURCES a_test.cpp ... [TIMEOUT s] [LOCK name])
+# A test's name as the run lists it: NAME, behind the build's architecture.
+function(tw_test_name out name)
+    if(TW_ARCH)
+        set(${out} ${TW_ARCH}/${name} PARENT_SCOPE)
+    else()
+        set(${out} ${name} PARENT_SCOPE)
+    endif()
+endfunction()
+
 function(tw_add_suite_tests)
     cmake_parse_arguments(ARG "" "PREFIX;TARGET;TIMEOUT;LOCK" "SOURCES" ${ARGN})
     set(suites)
@@ -12,13 +23,14 @@ function(tw_add_suite_tests)
         endforeach()
     endforeach()
     list(REMOVE_DUPLICATES suites)
+    tw_test_name(prefix ${ARG_PREFIX})
     foreach(suite ${suites})
-        add_test(NAME ${ARG_PREFIX}.${suite} COMMAND ${ARG_TARGET} --gtest_filter=${suite}.*:*/${suite}.*)
+        add_test(NAME ${prefix}.${suite} COMMAND ${ARG_TARGET} --gtest_filter=${suite}.*:*/${suite}.*)
         if(ARG_TIMEOUT)
-            set_tests_properties(${ARG_PREFIX}.${suite} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
+            set_tests_properties(${prefix}.${suite} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
         endif()
         if(ARG_LOCK)
-            set_tests_properties(${ARG_PREFIX}.${suite} PROPERTIES RESOURCE_LOCK ${ARG_LOCK})
+            set_tests_properties(${prefix}.${suite} PROPERTIES RESOURCE_LOCK ${ARG_LOCK})
         endif()
     endforeach()
 endfunction()

@@ -1,20 +1,4 @@
-# Cross-compiles for 32-bit Windows with the posix thread variant of MinGW-w64
-# (the win32 variant lacks std::mutex, which GoogleTest needs).
-set(CMAKE_SYSTEM_NAME Windows)
+# The classic 32-bit build: runs on every Windows, 32- or 64-bit.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
-set(TW_MINGW_PREFIX i686-w64-mingw32)
-set(CMAKE_C_COMPILER   ${TW_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TW_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER  ${TW_MINGW_PREFIX}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${TW_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-# Every test and tool of this build runs under Wine through the project's wrapper.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run)
-
-# A bare Windows has no MinGW runtime DLLs: link them in.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+set(TW_ARCH win32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

@@ -9,36 +9,51 @@
 # without one (DISPLAY unset) it runs on a virtual display, a screenshot of
 # the main window is saved, and the program is closed.
 #
+# It runs the 32-bit program where this host runs 32-bit code, else the
+# 64-bit one; TW_ARCH=win64 (or win32) chooses.
 # TW_DPI=144 scripts/run.sh runs it at another screen DPI (96 by default):
 # the private prefix's LogPixels is set before the program starts.
 set -eu
 cd "$(dirname "$0")/.."
 root=$(pwd)
+. tools/wine-arch.sh
 
-scripts/install-deps.sh
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target Tidewell32 fake_browser twctl
-
-WINEPREFIX="$root/build/wine-demo-prefix"
-export WINEPREFIX WINEDEBUG=-all
-tools/wine-prefix "$WINEPREFIX"
-trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 dpi="${TW_DPI:-96}"
 case "$dpi" in
     ''|*[!0-9]*) echo "TW_DPI must be a number of dots per inch, such as 144" >&2; exit 2 ;;
 esac
-wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+if [ -n "${TW_ARCH:-}" ]; then
+    arch=$TW_ARCH
+    tw_wine_loader "$arch" >/dev/null || exit 2
+elif tw_wine_arches 2>/dev/null | grep -qx win32; then
+    arch=win32
+else
+    arch=win64
+fi
+echo "Running the ${arch#win}-bit build ($arch)."
+
+TW_ARCHES=$arch scripts/install-deps.sh
+cmake --preset "$arch" >/dev/null
+cmake --build --preset "$arch" --target Tidewell32 fake_browser twctl
+bin="$root/build/$arch/bin"
+
+TW_WINE_HOME="$root/build/wine-demo"
+export TW_WINE_HOME
+tools/wine-prefix "$arch"
+tw_wine_use "$arch"
+trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+tw_wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 
 if [ $# -ge 1 ]; then
     program="$(cd "$1" && pwd)"
-    cp build/win32/bin/Tidewell32.exe "$program/"
+    cp "$bin/Tidewell32.exe" "$program/"
 else
     demo="$root/build/demo"
     program="$demo/program"
     rm -rf "$demo"
     mkdir -p "$program" "$demo/cache"
-    cp build/win32/bin/Tidewell32.exe "$program/"
-    cp build/win32/bin/fake_browser.exe "$program/browser.exe"
+    cp "$bin/Tidewell32.exe" "$program/"
+    cp "$bin/fake_browser.exe" "$program/browser.exe"
     # A few dozen cache files of every kind and of assorted sizes.
     i=1
     for name in logo banner photo icon header button spacer map arrow chart thumb back; do
@@ -64,29 +79,29 @@ else
     printf '"%s"\r\n' "$browser_win" > "$program/user.ini"
 fi
 
-twctl="$root/build/win32/bin/twctl.exe"
+twctl="$bin/twctl.exe"
 if [ -n "${DISPLAY:-}" ]; then
-    wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 || true
+    tw_wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 || true
     wineserver -w
-    wine "$program/Tidewell32.exe"
+    tw_wine "$program/Tidewell32.exe"
     echo "Tidewell 32 has ended. Program folder: $program"
     exit 0
 fi
 
 # No display: a virtual one, with Wine's own desktop so windows have frames.
-wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Tidewell /f >/dev/null 2>&1
+tw_wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Tidewell /f >/dev/null 2>&1
 # A desktop of 800 x 600 pixels at 96 DPI, as large in inches at any other.
 desktop="$((800 * dpi / 96))x$((600 * dpi / 96))"
-wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Tidewell /d "$desktop" /f >/dev/null 2>&1
+tw_wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Tidewell /d "$desktop" /f >/dev/null 2>&1
 # The desktop must start on the virtual display, not in a server left from above.
 wineserver -w
 shot="$root/build/tidewell-main.png"
 [ "$dpi" = 96 ] || shot="$root/build/tidewell-main-$dpi.png"
 xvfb-run -a -s "-screen 0 ${desktop}x24" sh -c '
-    wine "$1/Tidewell32.exe" 2>/dev/null &
-    geometry=$(wine "$2" wait-ready 120) || exit 1
+    "$WINELOADER" "$1/Tidewell32.exe" 2>/dev/null &
+    geometry=$("$WINELOADER" "$2" wait-ready 120) || exit 1
     import -window root -crop "$geometry" "$3"
-    wine "$2" close 60
+    "$WINELOADER" "$2" close 60
     wineserver -k
     wineserver -w
 ' sh "$program" "$twctl" "$shot"

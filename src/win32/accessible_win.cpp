@@ -44,7 +44,7 @@ public:
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID riid, void** object) override {
         if (object == nullptr) return E_POINTER;
-        if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IAccessible) {
+        if (riid == __uuidof(IUnknown) || riid == __uuidof(IDispatch) || riid == __uuidof(IAccessible)) {
             *object = static_cast<IAccessible*>(this);
             AddRef();
             return S_OK;
@@ -152,12 +152,11 @@ LRESULT CALLBACK answerGetObject(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
                                  DWORD_PTR element) {
     if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
         IAccessible* standard = nullptr;
-        if (SUCCEEDED(CreateStdAccessibleObject(hwnd, OBJID_CLIENT, IID_IAccessible,
-                                                reinterpret_cast<void**>(&standard)))) {
+        if (SUCCEEDED(CreateStdAccessibleObject(hwnd, OBJID_CLIENT, IID_PPV_ARGS(&standard)))) {
             auto* object = new (std::nothrow) ElementAccessible(hwnd, static_cast<Element>(element), standard);
             standard->Release();
             if (object != nullptr) {
-                const LRESULT result = LresultFromObject(IID_IAccessible, wParam, object);
+                const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, object);
                 object->Release();
                 return result;
             }
