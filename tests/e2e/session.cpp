@@ -1,6 +1,7 @@
 // The harness behind session.h.
 #include "session.h"
 
+#include "temp_tree_win.h"
 #include "ui/layout.h"
 
 #include <gtest/gtest.h>
@@ -36,21 +37,17 @@ std::string windowText(HWND hwnd) {
 ProgramFolder::ProgramFolder() {
     wchar_t self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    const fs::path bin = fs::path(self).parent_path(), root = fs::temp_directory_path() / "tidewell-e2e-";
-    root_ = root.wstring() + std::to_wstring(GetCurrentProcessId());
+    const fs::path bin = fs::path(self).parent_path();
+    root_ = test::makeTempFolder(L"tidewell-e2e-");
     dir_ = root_ + L"\\Program Folder";
     cache_ = root_ + L"\\cache";
-    fs::remove_all(root_);  // Wine reuses process numbers
     fs::create_directories(dir_);
     fs::create_directories(cache_);
     fs::copy_file(bin / "Tidewell32.exe", exe());
     fs::copy_file(bin / "fake_browser.exe", browser());
 }
 
-ProgramFolder::~ProgramFolder() {
-    std::error_code ignored;
-    fs::remove_all(root_, ignored);
-}
+ProgramFolder::~ProgramFolder() { test::removeTree(root_); }
 
 void ProgramFolder::write(const std::wstring& name, const std::string& bytes) const {
     std::ofstream(fs::path(path(name)), std::ios::binary) << bytes;

@@ -15,6 +15,8 @@
 #include "win32/wide.h"
 #include "win32/wide_detail.h"
 
+#include "temp_tree_win.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -45,14 +47,6 @@ std::wstring unlimited(const std::string& path) { return L"\\\\?\\" + win::widen
 
 [[noreturn]] void fail(const std::string& what) {
     throw std::runtime_error(what + " (error " + std::to_string(GetLastError()) + ")");
-}
-
-// Read-only files included, which the library's own removal leaves.
-void removeTree(const std::filesystem::path& path) {
-    std::error_code ignored;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(path, ignored))
-        SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
-    std::filesystem::remove_all(path, ignored);
 }
 
 void writeFile(const std::string& path, const std::string& bytes, DWORD attributes = 0) {
@@ -87,13 +81,7 @@ HANDLE lockFile(const std::string& path) {
 
 class TempFolder {
 public:
-    TempFolder() {
-        static int serial = 0;
-        const std::string name = "tw-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
-        root_ = win::narrow((std::filesystem::temp_directory_path() / name).wstring());
-        removeTree(win::widen(root_));  // Wine reuses process numbers
-        if (!CreateDirectoryW(unlimited(root_).c_str(), nullptr)) fail("cannot create " + root_);
-    }
+    TempFolder() : root_(win::narrow(makeTempFolder(L"tw-test-"))) {}
     ~TempFolder() { removeTree(win::widen(root_)); }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;

@@ -1,0 +1,21 @@
+// Temporary folders of the Windows-side and end-to-end tests, removed with the
+// care the program itself takes: the verbatim form (\\?\), so that names
+// Windows reserves ("con.jpg", "page.htm.") go too, read-only files included,
+// and bounded in time, so that nothing an earlier failed run left can hang a run.
+#pragma once
+
+#include <chrono>
+#include <string>
+
+namespace tw::test {
+
+// Removes a folder and all it holds; false if something is still there when
+// `limit` has passed.
+bool removeTree(const std::wstring& folder, std::chrono::milliseconds limit = std::chrono::seconds(20));
+
+// A new, empty folder "<prefix><process>-<serial>" in the temporary folder.
+// The first call also removes such folders that processes no longer running
+// left behind.
+std::wstring makeTempFolder(const std::wstring& prefix);
+
+}  // namespace tw::test
