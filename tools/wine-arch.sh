@@ -12,21 +12,17 @@
 
 tw_wine_libdir=/usr/lib/wine
 
-# Whether the kernel executes 32-bit x86 programs: a 93-byte i386 ELF program
-# that only exits 0. Asked before wine32 is installed, so it cannot ask Wine.
+# Whether the kernel executes 32-bit x86 programs: an i386 program that only
+# exits 0, made with the host's own binutils. Asked before wine32 is
+# installed, so it cannot ask Wine.
 tw_host_runs_32bit() {
-    probe=$(mktemp "${TMPDIR:-/tmp}/tw-i386-probe.XXXXXX") || return 1
-    # ELF header, one loadable segment, then: mov eax,1; xor ebx,ebx; int 80h.
-    for byte in 7f 45 4c 46 01 01 01 00 00 00 00 00 00 00 00 00 02 00 03 00 01 00 00 00 \
-                54 80 04 08 34 00 00 00 00 00 00 00 00 00 00 00 34 00 20 00 01 00 00 00 \
-                00 00 00 00 01 00 00 00 00 00 00 00 00 80 04 08 00 80 04 08 5d 00 00 00 \
-                5d 00 00 00 05 00 00 00 00 10 00 00 b8 01 00 00 00 31 db cd 80; do
-        printf "\\$(printf %03o "0x$byte")"
-    done > "$probe"
-    chmod +x "$probe"
-    "$probe" 2>/dev/null
+    probe=$(mktemp -d "${TMPDIR:-/tmp}/tw-i386-probe.XXXXXX") || return 1
+    printf '.globl _start\n_start:\n    mov $1, %%eax\n    xor %%ebx, %%ebx\n    int $0x80\n' > "$probe/exit.s"
+    as --32 -o "$probe/exit.o" "$probe/exit.s" 2>/dev/null &&
+        ld -m elf_i386 -o "$probe/exit" "$probe/exit.o" 2>/dev/null &&
+        "$probe/exit" 2>/dev/null
     status=$?
-    rm -f "$probe"
+    rm -rf "$probe"
     return $status
 }
 
