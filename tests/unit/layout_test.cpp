@@ -4,6 +4,7 @@
 #include "fake_screen.h"
 #include "ui/accessible_names.h"
 #include "ui/frm_start.h"
+#include "ui/keyboard_navigation.h"
 #include "ui/layout.h"
 
 #include <gtest/gtest.h>
@@ -48,6 +49,32 @@ TEST(AccessibleNames, FieldsAndSwitchesAreNamedByTheLabelBesideThem) {
     for (const auto& [element, name] : names)
         EXPECT_EQ(accessibleName(element, element == E::Sbar ? "A & B" : "&Clean").value_or("(none)"), name);
     EXPECT_FALSE(accessibleName(E::cmdClean, "&Tidewell"));
+}
+
+// Alt and a letter reach the button whose caption marks that letter, only
+// among what the open panel leaves in sight; in either case of the letter.
+TEST(Keyboard, EachAccessKeyReachesTheButtonItsCaptionMarks) {
+    using E = Element;
+    struct Row { const char* panel; std::string letters; std::vector<std::optional<Element>> reached; };
+    const auto none = std::optional<Element>();
+    const Row rows[] = {
+        {"none", "TSEOFINCA",
+         {E::cmdClean, E::cmdLaunchBrowser, E::cmdCleanExit, E::cmdExit, none, none, none, none, none}},
+        {"Manual", "FNSTEOIC", {E::cmdBrowseManual, E::cmdExitManual, E::cmdSaveManualCache, none, none, none, none, none}},
+        {"NewBrowser", "INSFTEO", {E::cmdFindBrowser, E::cmdCancelBrowser, E::cmdSaveBrowser, none, none, none, none}},
+    };
+    for (const Row& row : rows) {
+        const std::string open = row.panel;
+        const ElementStateQuery state{
+            [&](Element e) { return e == E::Manual || e == E::NewBrowser ? specOf(e).name == open : true; },
+            [](Element e) { return e != E::CO; }};
+        for (std::size_t k = 0; k < row.letters.size(); ++k) {
+            const char letter = row.letters[k];
+            EXPECT_EQ(mnemonicTarget(letter, std::nullopt, state), row.reached[k]) << open << " Alt+" << letter;
+            EXPECT_EQ(mnemonicTarget(static_cast<char>(letter - 'A' + 'a'), std::nullopt, state), row.reached[k])
+                << open << " Alt+" << letter << " lower case";
+        }
+    }
 }
 
 // The main window prepares itself behind the start-up window, which leaves

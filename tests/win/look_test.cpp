@@ -156,6 +156,29 @@ TEST_P(Look, PicturesAreScaledAndEveryPixelIsPainted) {
     }
 }
 
+// The bars follow a long inventory at most every 30 ms, but a new start
+// shows at once, and the last value reaches them once messages flow again.
+TEST(Progress, ANewStartShowsAtOnceAndTheLastValueArrives) {
+    Program program(96);
+    const auto messagesFlow = [] {
+        for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&msg);
+    };
+    for (Element bar : {Element::ProgBar, Element::ProgBar2}) {
+        SCOPED_TRACE(int(bar));
+        HWND h = program.screen.hwnd(bar);
+        program.screen.setProgressMax(bar, 100);
+        program.screen.setProgressValue(bar, 100);
+        messagesFlow();
+        EXPECT_EQ(SendMessageW(h, PBM_GETPOS, 0, 0), 100);
+        // Within 30 ms of the value before: a new start is not held back.
+        program.screen.setProgressValue(bar, 0);
+        EXPECT_EQ(SendMessageW(h, PBM_GETPOS, 0, 0), 0);
+        program.screen.setProgressValue(bar, 64);
+        messagesFlow();
+        EXPECT_EQ(SendMessageW(h, PBM_GETPOS, 0, 0), 64);
+    }
+}
+
 // What a screen reader learns of each element through oleacc, as a client
 // would: the name and role the program gives it, in-process.
 TEST_P(Look, EveryElementTellsAScreenReaderWhatItIs) {

@@ -124,6 +124,7 @@ TEST(FileSystem, ListsMeasuresAndDeletesTheFilesOfACacheFolder) {
     folder.makeDirectory("cache");
     // Name, length, attributes, and the failure of its deletion; in the file list's order.
     const std::tuple<std::string, std::uint64_t, DWORD, int> files[] = {
+        {"archived.gif", 7, FILE_ATTRIBUTE_ARCHIVE, 0},
         {"con.jpg", 31, 0, 0},  // a device to the plain path form
         {"huge.dat", (5ull << 30) + 3, 0, 0},
         {"open.htm", 25, 0, 75},  // held open without sharing
@@ -133,7 +134,9 @@ TEST(FileSystem, ListsMeasuresAndDeletesTheFilesOfACacheFolder) {
         {"\xCE\xA9\xCE\xBC.htm", 25, 0, 0},  // not in the ANSI code page
     };
     for (const auto& [name, length, attrs, failure] : files) writeSizedFile(folder.at("cache\\" + name), length, attrs);
+    // Hidden and system files stay out of the list, and so out of reach of cleaning.
     writeFile(folder.at("cache\\hidden.jpg"), "hidden", FILE_ATTRIBUTE_HIDDEN);
+    writeFile(folder.at("cache\\system.htm"), "system", FILE_ATTRIBUTE_SYSTEM);
     folder.makeDirectory("cache\\sub.jpg");
     const HANDLE open = lockFile(folder.at("cache\\open.htm"));
 
@@ -150,7 +153,7 @@ TEST(FileSystem, ListsMeasuresAndDeletesTheFilesOfACacheFolder) {
     for (const auto& [name, length, attrs, failure] : files)
         EXPECT_EQ(failureNumber([&] { fs.deleteFile(asked + "\\" + name); }), failure) << name;
     CloseHandle(open);
-    for (const char* taken : {"open.htm", "readonly.gif", "hidden.jpg", "sub.jpg"})
+    for (const char* taken : {"open.htm", "readonly.gif", "hidden.jpg", "system.htm", "sub.jpg"})
         EXPECT_FALSE(fs.createNewFile(asked + "\\" + taken)) << taken;
     file1.setPath(asked);
     EXPECT_EQ(file1.items(), (std::vector<ListedFile>{{"open.htm", 25}, {"readonly.gif", 9}}));
