@@ -10,6 +10,7 @@
 #include "ui/layout.h"
 #include "win32/controls_win.h"
 #include "win32/main_window_win.h"
+#include "win32/owner_draw_win.h"
 #include "win32/picture_detail.h"
 #include "win32/start_window_win.h"
 
@@ -18,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstdint>
 #include <string>
@@ -154,6 +156,55 @@ TEST_P(Look, PicturesAreScaledAndEveryPixelIsPainted) {
                 wrong += pixels[std::size_t(y * client.right + x)] != (x < width && y < height ? kArt : background);
         EXPECT_EQ(wrong, 0) << "pixels unpainted, or neither the picture nor, beyond it, the background";
     }
+}
+
+// Pixels of `colour` (0xRRGGBB) in what `draw` paints over a window's client area.
+template <class Draw>
+long inkOf(HWND window, std::uint32_t colour, Draw draw) {
+    RECT client;
+    GetClientRect(window, &client);
+    const BITMAPINFO info{{sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    std::uint32_t* bits = nullptr;
+    GdiBitmap target(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0));
+    MemoryDc dc(nullptr);
+    Selected selected(dc.get(), target.get());
+    FillRect(dc.get(), &client, GdiBrush(CreateSolidBrush(RGB(255, 0, 255))).get());
+    draw(dc.get(), client);
+    GdiFlush();
+    return static_cast<long>(std::count(bits, bits + client.right * client.bottom, colour));
+}
+
+// Labels read bold, in their colour: the regular face struck twice, a pixel
+// apart, blue for the sums and the system's text colour for the rest. The
+// status bar alone is regular.
+TEST_P(Look, LabelsAreDrawnBoldInTheirColourAndOnlyTheStatusBarIsRegular) {
+    const COLORREF system = GetSysColor(COLOR_BTNTEXT);
+    const std::pair<Element, COLORREF> rows[] = {{Element::Label1, system}, {Element::Label2, system},
+                                                 {Element::Label3, system}, {Element::Label5, system},
+                                                 {Element::Label6, RGB(0, 0, 255)}, {Element::Label7, RGB(0, 0, 255)}};
+    for (const auto& [element, colour] : rows) {
+        HWND label = screen.hwnd(element);
+        const std::uint32_t pixel = GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
+        const long struck = inkOf(label, pixel, [&](HDC dc, const RECT& client) {
+            drawOwnerDrawn({ODT_STATIC, 0, 0, ODA_DRAWENTIRE, 0, label, dc, client, 0});
+        });
+        const long once = inkOf(label, pixel, [&](HDC dc, RECT client) {
+            Selected font(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
+            SetTextColor(dc, colour);
+            SetBkMode(dc, TRANSPARENT);
+            const auto format = static_cast<UINT>(GetWindowLongPtrW(label, GWLP_USERDATA));
+            DrawTextW(dc, windowText(label).c_str(), -1, &client, format | DT_NOCLIP);
+        });
+        EXPECT_GT(struck, once) << int(element) << ": neither in its colour nor struck twice";
+        EXPECT_GT(once, 0) << int(element);
+    }
+    const auto weight = [](HWND h) {
+        LOGFONTW f{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)), sizeof f, &f);
+        return f.lfWeight;
+    };
+    EXPECT_EQ(weight(screen.hwnd(Element::Sbar)), FW_NORMAL);
+    EXPECT_EQ(weight(screen.hwnd(Element::cmdClean)), FW_BOLD);
 }
 
 // The bars follow a long inventory at most every 30 ms, but a new start
