@@ -50,6 +50,7 @@ TEST(FullRun, FromTheStartWindowThroughTheKeysPanelsAndBoxesToACleanTheBrowserAn
     EXPECT_EQ(session.answerBox(IDOK), "Unknown File Types");
     ASSERT_TRUE(session.waitReady()) << "the main window did not come up";
     HWND main = session.main();
+    EXPECT_EQ(GetForegroundWindow(), main) << "the main window came up inactive";
     RECT client, frame;
     GetClientRect(main, &client);
     EXPECT_EQ(std::pair(client.right, client.bottom), pixels(6825, 3690));
@@ -66,6 +67,7 @@ TEST(FullRun, FromTheStartWindowThroughTheKeysPanelsAndBoxesToACleanTheBrowserAn
     ShowWindowAsync(main, SW_RESTORE);
     // Any box from minimising would come before the About box asked for after it.
     session.press('a');
+    EXPECT_EQ(GetWindow(session.waitForMessageBox(), GW_OWNER), main) << "a box not owned by the window in sight";
     EXPECT_EQ(session.answerBox(IDOK), "About Tidewell");
     EXPECT_EQ(session.topLevel(L"#32770"), nullptr) << "minimising raised a box";
     EXPECT_TRUE(sizeOf(main) == fixed && !IsIconic(main));
