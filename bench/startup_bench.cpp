@@ -4,7 +4,8 @@
 // median of several. The program starts in a temporary program folder of
 // its own whose settings name an empty cache.
 //
-//   tw_start_bench [rounds]      default 9; both programs beside this one
+//   tw_start_bench [rounds [program]]   default 9, and the Tidewell32.exe
+//                                       beside this one; tw_bare.exe is beside it
 //
 // The last line reads "startup/bare=R".
 #include <windows.h>
@@ -125,6 +126,8 @@ int wmain(int argc, wchar_t** argv) {
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring bin = self;
     bin.resize(bin.find_last_of(L'\\'));
+    // Another build of the program (an older one, say) can be set against the same bare program.
+    const std::wstring original = argc > 2 ? std::wstring(argv[2]) : bin + L"\\Tidewell32.exe";
 
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
@@ -136,7 +139,7 @@ int wmain(int argc, wchar_t** argv) {
     // Both programs run from the same temporary folder, so neither is nearer
     // to the disk cache than the other.
     const std::wstring program = folder + L"\\Tidewell32.exe", bare = folder + L"\\tw_bare.exe";
-    if (!CopyFileW((bin + L"\\Tidewell32.exe").c_str(), program.c_str(), FALSE) ||
+    if (!CopyFileW(original.c_str(), program.c_str(), FALSE) ||
         !CopyFileW((bin + L"\\tw_bare.exe").c_str(), bare.c_str(), FALSE) ||
         !writeFile(folder + L"\\user.ini", "\"C:\\NS\\netscape.exe\"\r\n") ||
         !writeFile(folder + L"\\tidew.ini", "\"" + narrow(cache) + "\"\r\n1\r\n1\r\n0\r\n")) {
