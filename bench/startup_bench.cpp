@@ -86,9 +86,12 @@ bool writeFile(const std::wstring& path, const std::string& content) {
     return ok;
 }
 
-std::string narrow(const std::wstring& text) {
-    std::string out;
-    for (wchar_t c : text) out.push_back(c < 0x80 ? static_cast<char>(c) : '?');
+// The settings files are text in the ANSI code page.
+std::string ansi(const std::wstring& text) {
+    const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                         nullptr);
+    std::string out(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
     return out;
 }
 
@@ -142,7 +145,7 @@ int wmain(int argc, wchar_t** argv) {
     if (!CopyFileW(original.c_str(), program.c_str(), FALSE) ||
         !CopyFileW((bin + L"\\tw_bare.exe").c_str(), bare.c_str(), FALSE) ||
         !writeFile(folder + L"\\user.ini", "\"C:\\NS\\netscape.exe\"\r\n") ||
-        !writeFile(folder + L"\\tidew.ini", "\"" + narrow(cache) + "\"\r\n1\r\n1\r\n0\r\n")) {
+        !writeFile(folder + L"\\tidew.ini", "\"" + ansi(cache) + "\"\r\n1\r\n1\r\n0\r\n")) {
         std::fputs("tw_start_bench: could not prepare the program folder\n", stderr);
         removeFolder(root);
         return 1;
