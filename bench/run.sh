@@ -3,6 +3,9 @@
 # under Wine each new file costs a search of the whole folder for its name in
 # any case, so 100,000 files made from the Windows side would take hours.
 #   bench/run.sh [counts...]      default: 0 1000 10000 30000 100000
+#   bench/run.sh startup          only the start against a bare program
+# Each build's run ends with the start as the user meets it: the program
+# against a bare one-window program (tw_start_bench), "startup/bare=R".
 # Runs each build this host can run (TW_ARCHES chooses, see tools/wine-arch.sh),
 # one after the other over the same caches. Needs those builds (cmake --preset
 # win64 && cmake --build --preset win64, and win32) and a display (xvfb-run -a
@@ -11,6 +14,15 @@ set -eu
 cd "$(dirname "$0")/.."
 . tools/wine-arch.sh
 arches=$(tw_wine_arches)
+: "${TW_WINE_HOME:=$(pwd)/build/wine-bench}"
+export TW_WINE_HOME
+if [ "${1:-}" = startup ]; then
+    for arch in $arches; do
+        echo "== the ${arch#win}-bit build ($arch)"
+        tools/wine-run "$arch" "build/$arch/bin/tw_start_bench.exe"
+    done
+    exit 0
+fi
 [ $# -gt 0 ] || set -- 0 1000 10000 30000 100000
 
 root="$(pwd)/build/bench-caches"
@@ -38,9 +50,8 @@ for n in "$@"; do
     )
 done
 
-: "${TW_WINE_HOME:=$(pwd)/build/wine-bench}"
-export TW_WINE_HOME
 for arch in $arches; do
     echo "== the ${arch#win}-bit build ($arch)"
     tools/wine-run "$arch" "build/$arch/bin/tw_bench.exe" --caches "Z:$(printf %s "$root" | tr / '\\')" "$@"
+    tools/wine-run "$arch" "build/$arch/bin/tw_start_bench.exe"
 done

@@ -15,6 +15,9 @@ void PreparedMainForm::LoadReaction() {
     try {
         LineBreak = kLineBreak;
         AppDir = joinPath(fs_.programDirectory(), "");
+        // A write of the settings killed part-way leaves its temporary file,
+        // which nothing else would ever remove.
+        for (std::string_view file : {kUserIni, kTidewIni}) fs_.removeInterruptedReplacements(joinPath(AppDir, file));
         SetDir1Path(fs_.programDirectory());
         TotalFiles = 0;
         for (Element field : {Element::TotalCount, Element::CacheSize, Element::CacheUnit,

@@ -29,6 +29,10 @@ public:
     // Replaces a text file's content (written in the ANSI code page) so that
     // a failure part-way leaves the old content or the new, never a mix.
     virtual void replaceTextFile(std::string_view path, std::string_view utf8) = 0;
+    // Removes what replaceTextFile(path, ...) left beside the file when it
+    // was killed part-way: its temporary files, and nothing else. One whose
+    // writer still runs, or that cannot be removed, stays; nothing is said.
+    virtual void removeInterruptedReplacements(std::string_view path) = 0;
     // Creates an empty file, or empties an existing one.
     virtual void createEmptyFile(std::string_view path) = 0;
     // Creates an empty file where nothing, file or directory, is yet; false,

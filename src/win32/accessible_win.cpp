@@ -1,6 +1,7 @@
 #include "win32/accessible_win.h"
 
 #include "ui/accessible_names.h"
+#include "win32/late_library.h"
 #include "win32/wide.h"
 #include "win32/window_base.h"
 
@@ -83,13 +84,13 @@ public:
         const std::optional<std::string> words = accessibleName(element_, narrow(windowText(hwnd_)));
         if (!words) return standard_->get_accName(child, name);
         if (name == nullptr) return E_POINTER;
-        *name = SysAllocString(widen(*words).c_str());
+        static const auto allocate = lateFunction<decltype(SysAllocString)>(L"oleaut32.dll", "SysAllocString");
+        *name = allocate != nullptr ? allocate(widen(*words).c_str()) : nullptr;
         return *name != nullptr ? S_OK : E_OUTOFMEMORY;
     }
     STDMETHODIMP get_accRole(VARIANT child, VARIANT* role) override {
         if (!isSelf(child)) return standard_->get_accRole(child, role);
         if (role == nullptr) return E_POINTER;
-        VariantInit(role);
         role->vt = VT_I4;
         role->lVal = systemRole(accessibleRole(element_));
         return S_OK;
@@ -151,12 +152,17 @@ constexpr UINT_PTR kSubclassId = 0x7AA1;
 LRESULT CALLBACK answerGetObject(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                  DWORD_PTR element) {
     if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
+        // Only a screen reader asks: a start without one never loads oleacc.
+        static const auto createStandard =
+            lateFunction<decltype(CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject");
+        static const auto answer = lateFunction<decltype(LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
         IAccessible* standard = nullptr;
-        if (SUCCEEDED(CreateStdAccessibleObject(hwnd, OBJID_CLIENT, IID_PPV_ARGS(&standard)))) {
+        if (createStandard != nullptr && answer != nullptr &&
+            SUCCEEDED(createStandard(hwnd, OBJID_CLIENT, IID_PPV_ARGS(&standard)))) {
             auto* object = new (std::nothrow) ElementAccessible(hwnd, static_cast<Element>(element), standard);
             standard->Release();
             if (object != nullptr) {
-                const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, object);
+                const LRESULT result = answer(__uuidof(IAccessible), wParam, object);
                 object->Release();
                 return result;
             }

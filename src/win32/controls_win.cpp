@@ -144,7 +144,7 @@ void FormControls::create(HWND formWindow) {
         if (isContainer(layout)) {
             auto panel = std::make_unique<PanelWindow>(
                 layout.kind == Kind::PicturePanel ? PanelWindow::Look::Picture : PanelWindow::Look::GroupFrame,
-                loadPicture(layout.picture), dpi,
+                [picture = layout.picture] { return loadPicture(picture); }, dpi,
                 layout.backColour ? toColorRef(*layout.backColour) : GetSysColor(COLOR_BTNFACE),
                 layout.textColour ? toColorRef(*layout.textColour) : GetSysColor(COLOR_BTNTEXT));
             hwnd = panel->create(parent, rect, widen(layout.caption), !layout.has(style::Hidden), controlId(layout.id));
@@ -159,24 +159,26 @@ void FormControls::create(HWND formWindow) {
         if (layout.kind == Kind::CheckBox && layout.has(style::Checked)) SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
         if (layout.kind == Kind::ProgressBar) SendMessageW(hwnd, PBM_SETRANGE32, 0, 100);
     }
-    layOut();
+    layOut(Placement::AsCreated);
 }
 
 void FormControls::changeDpi(Dpi dpi) {
     screen_.setDpi(form_, dpi);
     // The old fonts go only when every element has let go of them.
     const Fonts old = std::exchange(fonts_, Fonts(dpi));
-    layOut();
+    layOut(Placement::Move);
 }
 
-void FormControls::layOut() {
+void FormControls::layOut(Placement placement) {
     const Dpi dpi = screen_.dpi(form_);
-    for (const auto& container : containers_) container->setDpi(dpi);
+    const bool move = placement == Placement::Move;
+    if (move)
+        for (const auto& container : containers_) container->setDpi(dpi);
     for (const ElementSpec& layout : elementsOf(form_)) {
         HWND hwnd = screen_.hwnd(layout.id);
         if (hwnd == nullptr) continue;
         const RECT rect = toPixels(layout.rect, dpi);
-        if (!layout.has(style::DockBottom))
+        if (move && !layout.has(style::DockBottom))
             SetWindowPos(hwnd, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(layout, hwnd, fonts_)), FALSE);

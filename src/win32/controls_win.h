@@ -23,7 +23,10 @@ public:
     void changeDpi(Dpi dpi);
 
 private:
-    void layOut();
+    // Elements are created in their places for the form's DPI: only a
+    // change of DPI moves them.
+    enum class Placement { AsCreated, Move };
+    void layOut(Placement placement);
 
     Element form_;
     Win32Screen& screen_;

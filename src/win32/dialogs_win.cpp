@@ -1,6 +1,7 @@
 #include "win32/dialogs_win.h"
 
 #include "common/runtime_error.h"
+#include "win32/late_library.h"
 #include "win32/wide.h"
 
 #include <commdlg.h>
@@ -29,6 +30,10 @@ int Win32Dialogs::messageBox(std::string_view text, int flags, std::string_view 
 }
 
 std::optional<std::string> Win32Dialogs::openFile(std::string_view filter) {
+    static const auto open = lateFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+    static const auto lastError = lateFunction<decltype(CommDlgExtendedError)>(L"comdlg32.dll", "CommDlgExtendedError");
+    // Without the dialog the user cannot pick a file, as when it fails to open.
+    if (open == nullptr || lastError == nullptr) throw RuntimeError(err::DeviceUnavailable);
     const std::wstring filterList = dialogFilter(filter);
     std::vector<wchar_t> file(32768, L'\0');
     OPENFILENAMEW ofn{};
@@ -39,8 +44,8 @@ std::optional<std::string> Win32Dialogs::openFile(std::string_view filter) {
     ofn.lpstrFile = file.data();
     ofn.nMaxFile = static_cast<DWORD>(file.size());
     ofn.Flags = OFN_EXPLORER;
-    if (GetOpenFileNameW(&ofn)) return narrow(file.data());
-    if (CommDlgExtendedError() != 0) throw RuntimeError(err::DeviceUnavailable);
+    if (open(&ofn)) return narrow(file.data());
+    if (lastError() != 0) throw RuntimeError(err::DeviceUnavailable);
     return std::nullopt;
 }
 

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace tw::win {
 namespace {
@@ -52,6 +53,45 @@ HANDLE openDirectory(std::string_view directory) {
         throwError(error == ERROR_FILE_NOT_FOUND ? ERROR_PATH_NOT_FOUND : error);
     }
     return dir;
+}
+
+// The name a replacement is written under before it takes the target's
+// place: beside the target, never a name a user's file may have, and telling
+// which process wrote it.
+std::wstring replacementName(const std::wstring& target, DWORD writer, int n) {
+    return target + L"." + std::to_wstring(writer) + L"-" + std::to_wstring(n) + L".tmp";
+}
+
+// The writer of a file named by replacementName for a target of that file
+// name; nothing for any other name.
+std::optional<DWORD> replacementWriter(std::wstring_view targetName, std::wstring_view name) {
+    const auto same = [](std::wstring_view a, std::wstring_view b) {
+        return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()),
+                                    TRUE) == CSTR_EQUAL;
+    };
+    // The decimal number at the front of `rest`, then `separator`.
+    const auto number = [&](std::wstring_view& rest, std::wstring_view separator) -> std::optional<DWORD> {
+        std::size_t digits = 0;
+        unsigned long long value = 0;
+        while (digits < rest.size() && rest[digits] >= L'0' && rest[digits] <= L'9' && digits < 10)
+            value = value * 10 + static_cast<unsigned>(rest[digits++] - L'0');
+        if (digits == 0 || value > MAXDWORD || !same(rest.substr(digits, separator.size()), separator))
+            return std::nullopt;
+        rest.remove_prefix(digits + separator.size());
+        return static_cast<DWORD>(value);
+    };
+    if (name.size() <= targetName.size() || !same(name.substr(0, targetName.size()), targetName) ||
+        name[targetName.size()] != L'.')
+        return std::nullopt;
+    std::wstring_view rest = name.substr(targetName.size() + 1);
+    const std::optional<DWORD> writer = number(rest, L"-");
+    if (!writer || !number(rest, L".tmp") || !rest.empty()) return std::nullopt;
+    return writer;
+}
+
+bool processRuns(DWORD id) {
+    const Handle process(OpenProcess(SYNCHRONIZE, FALSE, id));
+    return process.valid() && WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT;
 }
 
 bool isDirectory(HANDLE handle) {
@@ -175,7 +215,7 @@ void Win32FileSystem::replaceTextFile(std::string_view path, std::string_view ut
     std::wstring temporary;
     HANDLE created = INVALID_HANDLE_VALUE;
     for (int n = 0; created == INVALID_HANDLE_VALUE; ++n) {
-        temporary = target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(n) + L".tmp";
+        temporary = replacementName(target, GetCurrentProcessId(), n);
         created = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                               nullptr);
         if (created == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) throwLastError();
@@ -195,6 +235,26 @@ void Win32FileSystem::replaceTextFile(std::string_view path, std::string_view ut
         DeleteFileW(temporary.c_str());
         throwError(error);
     }
+}
+
+void Win32FileSystem::removeInterruptedReplacements(std::string_view path) {
+    const std::wstring target = longPath(path);
+    const std::size_t slash = target.find_last_of(L'\\');
+    if (slash == std::wstring::npos) return;
+    const std::wstring_view folder = std::wstring_view(target).substr(0, slash + 1);
+    const std::wstring_view targetName = std::wstring_view(target).substr(slash + 1);
+    WIN32_FIND_DATAW found;
+    // The pattern only narrows the search; the rule above decides.
+    const FindHandle find(FindFirstFileExW((target + L".*.tmp").c_str(), FindExInfoBasic, &found,
+                                           FindExSearchNameMatch, nullptr, 0));
+    if (!find.valid()) return;
+    do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        const std::optional<DWORD> writer = replacementWriter(targetName, found.cFileName);
+        // A running writer may be between its last write and the move.
+        if (!writer || processRuns(*writer)) continue;
+        DeleteFileW((std::wstring(folder) + found.cFileName).c_str());
+    } while (FindNextFileW(find.get(), &found));
 }
 
 void Win32FileSystem::createEmptyFile(std::string_view path) {

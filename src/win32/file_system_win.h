@@ -14,6 +14,7 @@ public:
     std::string programDirectory() override;
     std::string readTextFile(std::string_view path) override;
     void replaceTextFile(std::string_view path, std::string_view utf8) override;
+    void removeInterruptedReplacements(std::string_view path) override;
     void createEmptyFile(std::string_view path) override;
     bool createNewFile(std::string_view path) override;
     void deleteFile(std::string_view path) override;

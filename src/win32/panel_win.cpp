@@ -1,5 +1,7 @@
 #include "win32/panel_win.h"
 
+#include <utility>
+
 namespace tw::win {
 namespace {
 
@@ -62,6 +64,7 @@ void PanelWindow::paint(HDC dc) {
     RECT client;
     GetClientRect(hwnd(), &client);
     if (look_ == Look::Picture) {
+        if (loadPicture_) picture_ = std::exchange(loadPicture_, nullptr)();
         drawPicture(dc, picture_.get(), dpi_, client, background_);
         return;
     }

@@ -7,6 +7,7 @@
 #include "win32/gdi.h"
 #include "win32/window_base.h"
 
+#include <functional>
 #include <string>
 
 namespace tw::win {
@@ -19,8 +20,10 @@ class PanelWindow final : public WindowBase {
 public:
     enum class Look { Picture, GroupFrame };
 
-    PanelWindow(Look look, GdiBitmap picture, Dpi dpi, COLORREF background, COLORREF captionColour)
-        : look_(look), picture_(std::move(picture)), dpi_(dpi), background_(background),
+    // The picture is loaded when the panel is first painted: a hidden panel
+    // may never be.
+    PanelWindow(Look look, std::function<GdiBitmap()> picture, Dpi dpi, COLORREF background, COLORREF captionColour)
+        : look_(look), loadPicture_(std::move(picture)), dpi_(dpi), background_(background),
           captionColour_(captionColour) {}
 
     HWND create(HWND parent, const RECT& rect, const std::wstring& caption, bool visible, int id);
@@ -34,6 +37,7 @@ private:
     void paint(HDC dc) override;
 
     Look look_;
+    std::function<GdiBitmap()> loadPicture_;
     GdiBitmap picture_;
     Dpi dpi_;
     COLORREF background_;

@@ -81,15 +81,15 @@ void Win32Screen::showDirectories(Element list, const std::vector<DirectoryEntry
 void Win32Screen::setFormLeft(Element form, int twips) {
     RECT r;
     GetWindowRect(hwnd(form), &r);
-    SetWindowPos(hwnd(form), nullptr, twipsToPixels(twips, dpi(form).x), r.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int left = twipsToPixels(twips, dpi(form).x);
+    if (left != r.left) SetWindowPos(hwnd(form), nullptr, left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Screen::setFormTop(Element form, int twips) {
     RECT r;
     GetWindowRect(hwnd(form), &r);
-    SetWindowPos(hwnd(form), nullptr, r.left, twipsToPixels(twips, dpi(form).y), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int top = twipsToPixels(twips, dpi(form).y);
+    if (top != r.top) SetWindowPos(hwnd(form), nullptr, r.left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Screen::setFormOuterSize(Element form, int widthTwips, int heightTwips) {

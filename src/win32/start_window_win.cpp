@@ -15,7 +15,9 @@ void StartWindow::create() {
     const FormSpec& layout = formSpec(Element::frmStart);
     picture_ = loadPicture(layout.picture);
     // No frame: the caption is never seen and the picture fills the window.
-    const RECT rect = toPixels(layout.client, screen_.dpi(Element::frmStart));
+    // Made where its load places it, so it is never moved once shown.
+    const TwipsRect placed{kStartLeftTwips, kStartTopTwips, layout.client.width, layout.client.height};
+    const RECT rect = toPixels(placed, screen_.dpi(Element::frmStart));
     WindowBase::create(WS_EX_TOOLWINDOW, kStartClass, widen(layout.caption).c_str(), WS_POPUP, rect, nullptr,
                        nullptr);
     screen_.windows().attach(Element::frmStart, hwnd());

@@ -33,6 +33,8 @@ public:
     std::string programDirectory() override { return programDir; }
     std::string readTextFile(std::string_view path) override { return existing("read", path).content; }
     void replaceTextFile(std::string_view path, std::string_view utf8) override;
+    // Only logged: the rule of what is left over is the real file system's.
+    void removeInterruptedReplacements(std::string_view path) override { log.push_back("tidy " + std::string(path)); }
     void createEmptyFile(std::string_view path) override;
     bool createNewFile(std::string_view path) override;
     void deleteFile(std::string_view path) override;
@@ -44,7 +46,7 @@ public:
     // "list") with its path: a test may throw from it, or change
     // the files as another program would.
     std::function<void(std::string_view operation, const std::string& path)> before;
-    std::vector<std::string> log;  // "delete C:\X\A.JPG", "write C:\PROGRAM\user.ini"
+    std::vector<std::string> log;  // "delete C:\X\A.JPG", "write C:\PROGRAM\user.ini", "tidy ..."
 
 private:
     static std::string key(std::string_view path);

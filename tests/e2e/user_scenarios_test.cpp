@@ -37,6 +37,10 @@ TEST(FullRun, FromTheStartWindowThroughTheKeysPanelsAndBoxesToACleanTheBrowserAn
     for (const CacheFile& file : files) folder.addCacheFile(file.name);
     // Unknown types stored as 1: the box about them holds the start-up still.
     folder.writeSettings(1, 0, 1);
+    // What a write of the settings killed part-way left goes at the start; a
+    // user's file of a like name stays.
+    folder.write(L"tidew.ini.4000001234-0.tmp", "\"C:\\half");
+    folder.write(L"mytidew.ini.1-0.tmp", "mine");
     Session session(folder);
     const HWND box = session.waitForMessageBox();
     const HWND start = session.topLevel(L"frmStart"), hidden = session.topLevel(L"frmTidewell");
@@ -49,6 +53,8 @@ TEST(FullRun, FromTheStartWindowThroughTheKeysPanelsAndBoxesToACleanTheBrowserAn
     EXPECT_EQ(std::pair(place.left, place.top), pixels(2550, 1875));
     EXPECT_EQ(session.answerBox(IDOK), "Unknown File Types");
     ASSERT_TRUE(session.waitReady()) << "the main window did not come up";
+    EXPECT_EQ(folder.read(L"tidew.ini.4000001234-0.tmp"), std::nullopt);
+    EXPECT_EQ(folder.read(L"mytidew.ini.1-0.tmp"), "mine");
     HWND main = session.main();
     EXPECT_EQ(GetForegroundWindow(), main) << "the main window came up inactive";
     RECT client, frame;

@@ -47,6 +47,7 @@ TEST_F(MainForm, StartUpOpensThePanelsAndAppliesTheSwitchesTheSettingsCallFor) {
         EXPECT_EQ(h.text(Element::Browser), c.panels.find("NewBrowser") == std::string::npos ? kBrowser : "");
         EXPECT_EQ(h.counts(), c.counted ? (Strings{"3", "1", "1", "1"}) : Strings(4, ""));
         EXPECT_EQ(h.fs.file(kUserIniPath).content, c.userIni.value_or(""));  // created when missing, never changed
+        EXPECT_EQ(h.logged("tidy"), (Strings{"tidy " + kUserIniPath, "tidy " + kTidewIniPath}));
     }
 }
 

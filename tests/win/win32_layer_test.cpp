@@ -179,6 +179,38 @@ TEST(FileSystem, ReplacesASettingsFileWholeOrNotAtAll) {
     EXPECT_EQ(fs.listFiles(folder.root()).size(), 4u) << "a temporary file was left behind";
 }
 
+// At start the program removes what killed writes of its settings left, by
+// the name the write gives them, and nothing else. Process ids stay far
+// below 4,000,000,000: no writer of these names runs.
+TEST(FileSystem, RemovesWhatKilledReplacementsLeftAndNothingElse) {
+    TempFolder folder;
+    const std::pair<std::string, bool> files[] = {  // name, and whether it goes
+        {"tidew.ini.4000001234-0.tmp", true},
+        {"user.ini.4000000077-3.tmp", true},
+        {"TIDEW.INI.4000000005-12.TMP", true},
+        {"tidew.ini", false},
+        {"tidew.ini.tmp", false},
+        {"tidew.ini.12-x.tmp", false},
+        {"tidew.ini.-0.tmp", false},
+        {"mytidew.ini.1-0.tmp", false},
+        {"tidew.ini.1-0.tmp.bak", false},
+        {"other.ini.1-0.tmp", false},
+        {"tidew.ini." + std::to_string(GetCurrentProcessId()) + "-0.tmp", false},  // its writer still runs
+        {"user.ini.4000000005-1.tmp", false},  // held open
+        {"user.ini.4000000009-1.tmp", false},  // read-only
+    };
+    for (const auto& [name, goes] : files)
+        writeFile(folder.at(name), "x", name == "user.ini.4000000009-1.tmp" ? FILE_ATTRIBUTE_READONLY : 0);
+    folder.makeDirectory("tidew.ini.1-0.tmp");
+    const HANDLE open = lockFile(folder.at("user.ini.4000000005-1.tmp"));
+    win::Win32FileSystem fs;
+    for (const char* settings : {"tidew.ini", "user.ini"}) fs.removeInterruptedReplacements(folder.at(settings));
+    CloseHandle(open);
+    for (const auto& [name, goes] : files)
+        EXPECT_EQ(GetFileAttributesW(unlimited(folder.at(name)).c_str()) == INVALID_FILE_ATTRIBUTES, goes) << name;
+    EXPECT_EQ(fs.listDirectories(folder.root()), Names{"tidew.ini.1-0.tmp"});
+}
+
 // The settings files are text in the system's ANSI code page, which on a
 // current Windows may be UTF-8 (65001). Wine cannot switch to it, so the
 // code page is handed in. Windows refuses the no-best-fit flag and a
