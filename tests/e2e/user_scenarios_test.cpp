@@ -66,6 +66,16 @@ TEST(FullRun, FromTheStartWindowThroughTheKeysPanelsAndBoxesToACleanTheBrowserAn
     EXPECT_EQ(std::pair(frame.left, frame.top), pixels(1920, 600));
     EXPECT_EQ(std::pair(frame.right - frame.left, frame.bottom - frame.top), pixels(4815, 2655));
     EXPECT_GT(ExtractIconExW(folder.exe().c_str(), -1, nullptr, nullptr, 0), 0u) << "no icon";
+    // Windows refuses to start a program whose manifest names another processor.
+    const HMODULE image = LoadLibraryExW(folder.exe().c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    const HRSRC found = FindResourceW(image, MAKEINTRESOURCEW(1), RT_MANIFEST);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(image, found))),
+                               SizeofResource(image, found));
+    FreeLibrary(image);
+    const auto names = [&](const std::string& cpu) {
+        return manifest.find("processorArchitecture=\"" + cpu + "\"") != std::string::npos;
+    };
+    EXPECT_TRUE(names("*") || names(sizeof(void*) == 8 ? "amd64" : "x86")) << "a manifest for another processor";
     const auto fixed = sizeOf(main);
     SetWindowPos(main, nullptr, 0, 0, 700, 500, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_TRUE(waitFor([&] { return sizeOf(main) == fixed; })) << "the size was not restored";
