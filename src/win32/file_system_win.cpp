@@ -1,12 +1,12 @@
 #include "win32/file_system_win.h"
 
 #include "win32/error_map.h"
-#include "win32/file_system_detail.h"
 #include "win32/verbatim_path.h"
 #include "win32/wide.h"
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -99,8 +99,15 @@ bool isDirectory(HANDLE handle) {
     return GetFileInformationByHandle(handle, &info) && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-}  // namespace
+// One entry of a directory as its listing gives it.
+struct ListedEntry {
+    std::wstring_view name;
+    DWORD attributes;
+    std::uint64_t length;
+};
 
+// Calls `visit` for each entry of a directory but "." and "..". The
+// directory is closed on every way out, a throwing visitor included.
 void forEachEntry(std::string_view directory, const std::function<void(const ListedEntry&)>& visit) {
     const Handle dir(openDirectory(directory));
     if (!isDirectory(dir.get())) throwError(ERROR_DIRECTORY);  // a file named as the directory: a path not found
@@ -128,7 +135,6 @@ void forEachEntry(std::string_view directory, const std::function<void(const Lis
     }
 }
 
-namespace {
 
 bool writeAll(HANDLE file, std::string_view bytes) {
     DWORD written = 0;

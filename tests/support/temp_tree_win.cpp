@@ -30,14 +30,6 @@ void removeOnce(const std::wstring& path, DWORD attributes) {
     if (!DeleteFileW(path.c_str())) RemoveDirectoryW(path.c_str());
 }
 
-bool processRuns(DWORD id) {
-    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
-    DWORD code = 0;
-    const bool running = process != nullptr && GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
-    if (process != nullptr) CloseHandle(process);
-    return running;
-}
-
 }  // namespace
 
 bool removeTree(const std::wstring& folder, std::chrono::milliseconds limit) {
@@ -55,11 +47,6 @@ std::wstring makeTempFolder(const std::wstring& prefix) {
     wchar_t buffer[MAX_PATH + 1];
     std::wstring temp(buffer, GetTempPathW(MAX_PATH + 1, buffer));
     if (!temp.empty() && temp.back() == L'\\') temp.pop_back();
-    if (serial == 0)
-        forEachChild(verbatim(temp), [&](const std::wstring& name, DWORD) {
-            const DWORD owner = name.rfind(prefix, 0) == 0 ? wcstoul(name.c_str() + prefix.size(), nullptr, 10) : 0;
-            if (owner != 0 && owner != GetCurrentProcessId() && !processRuns(owner)) removeTree(temp + L"\\" + name);
-        });
     // Wine reuses process numbers: a folder of this name may be an earlier run's.
     const std::wstring folder =
         temp + L"\\" + prefix + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++serial);

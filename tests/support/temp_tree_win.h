@@ -14,8 +14,7 @@ namespace tw::test {
 bool removeTree(const std::wstring& folder, std::chrono::milliseconds limit = std::chrono::seconds(20));
 
 // A new, empty folder "<prefix><process>-<serial>" in the temporary folder.
-// The first call also removes such folders that processes no longer running
-// left behind.
+// The test command clears the whole prefix before a run.
 std::wstring makeTempFolder(const std::wstring& prefix);
 
 }  // namespace tw::test

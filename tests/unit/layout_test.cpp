@@ -60,7 +60,8 @@ TEST(Keyboard, EachAccessKeyReachesTheButtonItsCaptionMarks) {
     const Row rows[] = {
         {"none", "TSEOFINCA",
          {E::cmdClean, E::cmdLaunchBrowser, E::cmdCleanExit, E::cmdExit, none, none, none, none, none}},
-        {"Manual", "FNSTEOIC", {E::cmdBrowseManual, E::cmdExitManual, E::cmdSaveManualCache, none, none, none, none, none}},
+        {"Manual", "FNSTEOIC",
+         {E::cmdBrowseManual, E::cmdExitManual, E::cmdSaveManualCache, none, none, none, none, none}},
         {"NewBrowser", "INSFTEO", {E::cmdFindBrowser, E::cmdCancelBrowser, E::cmdSaveBrowser, none, none, none, none}},
     };
     for (const Row& row : rows) {

@@ -41,8 +41,10 @@ GdiBitmap flatPicture(Picture picture) {
     return GdiBitmap(CreateBitmap(size.cx, size.cy, 1, 32, bits.data()));
 }
 
-// The client area as the window paints it over a colour of its own; row by row.
-std::vector<std::uint32_t> rendering(HWND window, RECT& client) {
+// The client area as `paint` paints it (by default the window itself) over
+// a colour of its own; row by row.
+template <class Paint>
+std::vector<std::uint32_t> rendering(HWND window, RECT& client, Paint paint) {
     GetClientRect(window, &client);
     const BITMAPINFO info{{sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     std::uint32_t* bits = nullptr;
@@ -50,9 +52,13 @@ std::vector<std::uint32_t> rendering(HWND window, RECT& client) {
     MemoryDc dc(nullptr);
     Selected selected(dc.get(), target.get());
     FillRect(dc.get(), &client, GdiBrush(CreateSolidBrush(RGB(255, 0, 255))).get());  // a colour the program never paints
-    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
+    paint(dc.get());
     GdiFlush();
     return {bits, bits + client.right * client.bottom};
+}
+std::vector<std::uint32_t> rendering(HWND window, RECT& client) {
+    return rendering(window, client,
+                     [&](HDC dc) { SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT); });
 }
 
 // Whether `text` drawn in `font` the `format` way needs no more than `box`.
@@ -158,53 +164,37 @@ TEST_P(Look, PicturesAreScaledAndEveryPixelIsPainted) {
     }
 }
 
-// Pixels of `colour` (0xRRGGBB) in what `draw` paints over a window's client area.
-template <class Draw>
-long inkOf(HWND window, std::uint32_t colour, Draw draw) {
-    RECT client;
-    GetClientRect(window, &client);
-    const BITMAPINFO info{{sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-    std::uint32_t* bits = nullptr;
-    GdiBitmap target(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0));
-    MemoryDc dc(nullptr);
-    Selected selected(dc.get(), target.get());
-    FillRect(dc.get(), &client, GdiBrush(CreateSolidBrush(RGB(255, 0, 255))).get());
-    draw(dc.get(), client);
-    GdiFlush();
-    return static_cast<long>(std::count(bits, bits + client.right * client.bottom, colour));
-}
-
 // Labels read bold, in their colour: the regular face struck twice, a pixel
-// apart, blue for the sums and the system's text colour for the rest. The
-// status bar alone is regular.
+// apart, more ink than one stroke; blue for the sums, the system's text
+// colour for the rest. The status bar alone is regular.
 TEST_P(Look, LabelsAreDrawnBoldInTheirColourAndOnlyTheStatusBarIsRegular) {
-    const COLORREF system = GetSysColor(COLOR_BTNTEXT);
-    const std::pair<Element, COLORREF> rows[] = {{Element::Label1, system}, {Element::Label2, system},
-                                                 {Element::Label3, system}, {Element::Label5, system},
-                                                 {Element::Label6, RGB(0, 0, 255)}, {Element::Label7, RGB(0, 0, 255)}};
-    for (const auto& [element, colour] : rows) {
+    const COLORREF system = GetSysColor(COLOR_BTNTEXT), blue = RGB(0, 0, 255);
+    for (const auto& [element, colour] : {std::pair{Element::Label1, system}, {Element::Label2, system},
+                                          {Element::Label3, system}, {Element::Label5, system},
+                                          {Element::Label6, blue}, {Element::Label7, blue}}) {
         HWND label = screen.hwnd(element);
-        const std::uint32_t pixel = GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
-        const long struck = inkOf(label, pixel, [&](HDC dc, const RECT& client) {
-            drawOwnerDrawn({ODT_STATIC, 0, 0, ODA_DRAWENTIRE, 0, label, dc, client, 0});
-        });
-        const long once = inkOf(label, pixel, [&](HDC dc, RECT client) {
-            Selected font(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
-            SetTextColor(dc, colour);
-            SetBkMode(dc, TRANSPARENT);
-            const auto format = static_cast<UINT>(GetWindowLongPtrW(label, GWLP_USERDATA));
-            DrawTextW(dc, windowText(label).c_str(), -1, &client, format | DT_NOCLIP);
-        });
-        EXPECT_GT(struck, once) << int(element) << ": neither in its colour nor struck twice";
-        EXPECT_GT(once, 0) << int(element);
+        const auto ink = [&](bool twice) {
+            RECT client;
+            const std::vector<std::uint32_t> pixels = rendering(label, client, [&](HDC dc) {
+                if (twice) return drawOwnerDrawn({ODT_STATIC, 0, 0, ODA_DRAWENTIRE, 0, label, dc, client, 0});
+                Selected font(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
+                SetTextColor(dc, colour), SetBkMode(dc, TRANSPARENT);
+                const auto format = static_cast<UINT>(GetWindowLongPtrW(label, GWLP_USERDATA));
+                DrawTextW(dc, windowText(label).c_str(), -1, &client, format | DT_NOCLIP);
+            });
+            const std::uint32_t pixel = GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
+            return std::count(pixels.begin(), pixels.end(), pixel);
+        };
+        const auto once = ink(false);
+        EXPECT_TRUE(once > 0 && ink(true) > once) << int(element) << ": not in its colour, or struck once";
     }
     const auto weight = [](HWND h) {
         LOGFONTW f{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)), sizeof f, &f);
         return f.lfWeight;
     };
-    EXPECT_EQ(weight(screen.hwnd(Element::Sbar)), FW_NORMAL);
-    EXPECT_EQ(weight(screen.hwnd(Element::cmdClean)), FW_BOLD);
+    EXPECT_EQ(std::pair(weight(screen.hwnd(Element::Sbar)), weight(screen.hwnd(Element::cmdClean))),
+              std::pair(LONG(FW_NORMAL), LONG(FW_BOLD)));
 }
 
 // The bars follow a long inventory at most every 30 ms, but a new start

@@ -9,7 +9,6 @@
 #include "cache/size_text.h"
 #include "common/runtime_error.h"
 #include "win32/error_map.h"
-#include "win32/file_system_detail.h"
 #include "win32/file_system_win.h"
 #include "win32/verbatim_path.h"
 #include "win32/wide.h"
@@ -290,16 +289,6 @@ TEST(RealCache, CountsAndCleansTensOfThousandsOfFiles) {
 }
 
 // An open search holds its directory: it could not be removed.
-TEST(RealCache, ASearchIsClosedWhenItsVisitorFails) {
-    TempFolder folder;
-    folder.makeDirectory("cache");
-    writeFile(folder.at("cache\\a.jpg"), "");
-    EXPECT_THROW(win::forEachEntry(folder.at("cache"), [](const win::ListedEntry&) { throw std::bad_alloc(); }),
-                 std::bad_alloc);
-    DeleteFileW(unlimited(folder.at("cache\\a.jpg")).c_str());
-    EXPECT_TRUE(RemoveDirectoryW(unlimited(folder.at("cache")).c_str())) << GetLastError();
-}
-
 TEST(Oracle, SizesReadAsTheClassicNumberText) {
     std::vector<std::uint64_t> counts{999, 1536, 999'999, 123'456'789, 999'999'999'999'999};
     std::mt19937_64 random(20240611);
