@@ -1,17 +1,16 @@
 // Temporary folders of the Windows-side and end-to-end tests, removed with the
-// care the program itself takes: the verbatim form (\\?\), so that names
+// care the program itself takes: in the verbatim form (\\?\), so that names
 // Windows reserves ("con.jpg", "page.htm.") go too, read-only files included,
-// and bounded in time, so that nothing an earlier failed run left can hang a run.
+// and in one pass that gives up on what it cannot remove, so that nothing an
+// earlier failed run left can hang a run.
 #pragma once
 
-#include <chrono>
 #include <string>
 
 namespace tw::test {
 
-// Removes a folder and all it holds; false if something is still there when
-// `limit` has passed.
-bool removeTree(const std::wstring& folder, std::chrono::milliseconds limit = std::chrono::seconds(20));
+// Removes a folder and all it holds; false if something is still there.
+bool removeTree(const std::wstring& folder);
 
 // A new, empty folder "<prefix><process>-<serial>" in the temporary folder.
 // The test command clears the whole prefix before a run.

@@ -1,4 +1,4 @@
-#include "common/runtime_error.h"
+#include "failure_number.h"
 #include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
@@ -11,17 +11,6 @@ namespace {
 
 using Kind = GeneralValue::Kind;
 using Strings = std::vector<std::string>;
-
-// The error number a call fails with, or 0 when it returns.
-template <typename F>
-int failureNumber(F&& call) {
-    try {
-        call();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 // Every field a reader yields until it reports reading past the end.
 Strings allTexts(std::string_view content) {

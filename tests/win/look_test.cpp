@@ -232,11 +232,9 @@ TEST_P(Look, EveryElementTellsAScreenReaderWhatItIs) {
         {Element::cmdCleanExit, L"Clean and Exit", ROLE_SYSTEM_PUSHBUTTON, 0},
         {Element::Label1, L"Cache Dir:", ROLE_SYSTEM_STATICTEXT, 0},
         {Element::CacheDir, L"Cache Dir", ROLE_SYSTEM_TEXT, STATE_SYSTEM_READONLY},
-        {Element::ManualCache, L"Cache Directory", ROLE_SYSTEM_TEXT, 0},
+        {Element::ManualCache, L"Cache Directory", ROLE_SYSTEM_TEXT, 0}, {Element::Sbar, L"Ready", ROLE_SYSTEM_STATUSBAR, 0},
         {Element::CO, L"Unknown Types: Preserve", ROLE_SYSTEM_CHECKBUTTON, STATE_SYSTEM_UNAVAILABLE},
-        {Element::Dir1, L"Directories", ROLE_SYSTEM_LIST, 0},
-        {Element::ProgBar2, L"Progress", ROLE_SYSTEM_PROGRESSBAR, 0},
-        {Element::Sbar, L"Ready", ROLE_SYSTEM_STATUSBAR, 0},
+        {Element::Dir1, L"Directories", ROLE_SYSTEM_LIST, 0}, {Element::ProgBar2, L"Progress", ROLE_SYSTEM_PROGRESSBAR, 0},
     };
     for (const Row& row : rows)
         EXPECT_EQ(described(screen.hwnd(row.element)), std::tuple(row.name, row.role, row.states));

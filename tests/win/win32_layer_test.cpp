@@ -14,6 +14,7 @@
 #include "win32/wide.h"
 #include "win32/wide_detail.h"
 
+#include "failure_number.h"
 #include "temp_tree_win.h"
 
 #include <gtest/gtest.h>
@@ -98,15 +99,6 @@ private:
 using Names = std::vector<std::string>;
 constexpr LCID kEnglishUs = 0x409;
 
-int failureNumber(const std::function<void()>& operation) {
-    try {
-        operation();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
-
 // The numbers the program reacts to: a missing path opens the manual panel, a
 // missing file ends a cleaning, an access error (and anything unknown) skips.
 TEST(FileSystem, Win32ErrorsBecomeTheClassicNumbersTheProgramReactsTo) {
@@ -184,16 +176,10 @@ TEST(FileSystem, ReplacesASettingsFileWholeOrNotAtAll) {
 TEST(FileSystem, RemovesWhatKilledReplacementsLeftAndNothingElse) {
     TempFolder folder;
     const std::pair<std::string, bool> files[] = {  // name, and whether it goes
-        {"tidew.ini.4000001234-0.tmp", true},
-        {"user.ini.4000000077-3.tmp", true},
-        {"TIDEW.INI.4000000005-12.TMP", true},
-        {"tidew.ini", false},
-        {"tidew.ini.tmp", false},
-        {"tidew.ini.12-x.tmp", false},
-        {"tidew.ini.-0.tmp", false},
-        {"mytidew.ini.1-0.tmp", false},
-        {"tidew.ini.1-0.tmp.bak", false},
-        {"other.ini.1-0.tmp", false},
+        {"tidew.ini.4000001234-0.tmp", true}, {"user.ini.4000000077-3.tmp", true},
+        {"TIDEW.INI.4000000005-12.TMP", true}, {"tidew.ini", false}, {"tidew.ini.tmp", false},
+        {"tidew.ini.12-x.tmp", false}, {"tidew.ini.-0.tmp", false}, {"mytidew.ini.1-0.tmp", false},
+        {"tidew.ini.1-0.tmp.bak", false}, {"other.ini.1-0.tmp", false},
         {"tidew.ini." + std::to_string(GetCurrentProcessId()) + "-0.tmp", false},  // its writer still runs
         {"user.ini.4000000005-1.tmp", false},  // held open
         {"user.ini.4000000009-1.tmp", false},  // read-only
