@@ -22,7 +22,10 @@ std::string FakeFileSystem::parentOf(const std::string& path) {
 }
 
 void FakeFileSystem::addDirectory(const std::string& path) {
-    for (std::string k = key(path); !k.empty(); k = parentOf(k)) directories_.insert(k);
+    std::string given = path;
+    while (given.size() > 3 && given.back() == '\\') given.pop_back();
+    for (std::string k = key(path); !k.empty(); k = parentOf(k), given = given.substr(0, given.rfind('\\')))
+        directories_.try_emplace(k, given.substr(given.rfind('\\') + 1));
 }
 
 FakeFileSystem::File& FakeFileSystem::addFile(const std::string& path, std::string content) {
@@ -92,10 +95,14 @@ std::vector<ListedFile> FakeFileSystem::listFiles(std::string_view directory) {
     return listed;
 }
 
-// The directory list is not looked at here: a directory has no subdirectories.
 std::vector<std::string> FakeFileSystem::listDirectories(std::string_view directory) {
     if (!directories_.count(key(directory))) throw RuntimeError(err::PathNotFound);
-    return {};
+    std::vector<std::string> names;
+    for (const auto& [k, name] : directories_)
+        if (parentOf(k) == key(directory)) names.push_back(name);
+    // Against the sorted order, so that the order a test sees comes from the directory list.
+    std::reverse(names.begin(), names.end());
+    return names;
 }
 
 }  // namespace tw::test

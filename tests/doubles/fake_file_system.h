@@ -54,7 +54,7 @@ private:
     void reach(std::string_view operation, const std::string& path);
     File& existing(std::string_view operation, std::string_view path);
 
-    std::set<std::string> directories_;
+    std::map<std::string, std::string> directories_;  // by key: the name as created
     std::map<std::string, File> files_;
 };
 

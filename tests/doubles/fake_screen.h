@@ -43,7 +43,11 @@ public:
     void setProgressValue(Element e, int value) override {
         progressValues[e == Element::ProgBar ? 0 : 1].push_back(at(e).progressValue = value);
     }
-    void showDirectories(Element, const std::vector<DirectoryEntry>&) override {}
+    void showDirectories(Element, const std::vector<DirectoryEntry>& shown) override {
+        directories.clear();
+        for (const DirectoryEntry& d : shown)
+            directories.push_back(std::string(d.indent, ' ') + d.label + (d.open ? " (open)" : ""));
+    }
     void setFormLeft(Element, int) override {}
     void setFormTop(Element, int) override {}
     void setFormOuterSize(Element, int, int) override {}
@@ -63,6 +67,7 @@ public:
     std::function<void(Element)> onUnload;  // the window's Unload reaction
     std::vector<std::string> calls;         // "visible Manual 1", "text Sbar Ready", "max ProgBar 6", ...
     std::vector<int> progressValues[2];     // ProgBar, ProgBar2
+    std::vector<std::string> directories;   // Dir1's rows: "  PROGRAM (open)", indented by depth
     std::string separator = ".";
     bool ended = false;
 

@@ -134,6 +134,8 @@ TEST(FullRun, FromTheStartWindowThroughTheKeysPanelsAndBoxesToACleanTheBrowserAn
     PostMessageW(main, WM_COMMAND, MAKEWPARAM(win::controlId(Element::menuSetBrowser), 0), 0);
     ASSERT_TRUE(waitFor([&] { return session.visible(Element::NewBrowser); }));
     session.press('i');  // "F&ind": no file was chosen in this run, so cancelling empties the field
+    const HWND types = GetDlgItem(session.waitForMessageBox(), 0x470);  // cmb1, the file types
+    EXPECT_TRUE(waitFor([&] { return windowText(types) == "Netscape Navigator"; })) << windowText(types);
     session.answerBox(IDCANCEL);
     session.press('s');  // "&Save" of the browser panel
     EXPECT_EQ(session.answerBox(IDOK), "No browser selected");

@@ -148,6 +148,17 @@ TEST_F(MainForm, FindPutsTheChosenBrowserInTheField) {
     EXPECT_EQ(dialogs.filters.front(), "Netscape Navigator|netscape.exe|Other|*.exe");
 }
 
+// The directory list shows the folder's ancestors open, then its subfolders
+// in the file list's order; a double click opens one and names it in the field.
+TEST_F(MainForm, TheDirectoryListShowsTheTreeAndOpensWhatIsDoubleClicked) {
+    for (const char* name : {"b", "A", "C", "b\\deeper"}) fs.addDirectory("C:\\PROGRAM\\" + std::string(name));
+    start({});
+    EXPECT_EQ(screen.directories, (Strings{"C:\\ (open)", " PROGRAM (open)", "  A", "  b", "  C"}));
+    form.Dir1DoubleClick(3);
+    EXPECT_EQ(screen.directories, (Strings{"C:\\ (open)", " PROGRAM (open)", "  b (open)", "   deeper"}));
+    EXPECT_EQ(text(Element::ManualCache), "C:\\PROGRAM\\b");
+}
+
 // One step of the user's: a click, text typed into a field, or the pointer moved over an element.
 struct Step { Element element; std::optional<std::string> typed; bool hover = false; };
 Step click(Element e) { return {e}; }

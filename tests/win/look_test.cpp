@@ -8,6 +8,7 @@
 #include "fake_dialogs.h"
 #include "fake_file_system.h"
 #include "ui/layout.h"
+#include "win32/control_ids.h"
 #include "win32/controls_win.h"
 #include "win32/main_window_win.h"
 #include "win32/owner_draw_win.h"
@@ -195,6 +196,33 @@ TEST_P(Look, LabelsAreDrawnBoldInTheirColourAndOnlyTheStatusBarIsRegular) {
     };
     EXPECT_EQ(std::pair(weight(screen.hwnd(Element::Sbar)), weight(screen.hwnd(Element::cmdClean))),
               std::pair(LONG(FW_NORMAL), LONG(FW_BOLD)));
+}
+
+// The menus in their order, the status text's part 3000 twips wide and the
+// start-up window's bar in its place, at every DPI.
+TEST_P(Look, MenusStatusPartAndTheStartBarAreWhereTheyBelong) {
+    using Items = std::vector<std::pair<std::wstring, UINT>>;
+    const auto items = [](HMENU menu) {
+        Items found;
+        for (int at = 0; at < GetMenuItemCount(menu); ++at) {
+            wchar_t text[64] = L"";
+            GetMenuStringW(menu, static_cast<UINT>(at), text, 64, MF_BYPOSITION);
+            found.emplace_back(text, GetMenuItemID(menu, at));
+        }
+        return found;
+    };
+    const auto id = [](Element e) { return static_cast<UINT>(controlId(e)); };
+    HMENU bar = GetMenu(screen.hwnd(Element::frmTidewell));
+    EXPECT_EQ(items(bar), (Items{{L"&Settings", UINT(-1)}, {L"&About", id(Element::menuAbout)}}));
+    EXPECT_EQ(items(GetSubMenu(bar, 0)), (Items{{L"Set Browser", id(Element::menuSetBrowser)},
+                                                {L"Set Cache Directory", id(Element::menuSetCache)}}));
+    int parts[2] = {};
+    SendMessageW(screen.hwnd(Element::Sbar), SB_GETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+    EXPECT_EQ(parts[0], MulDiv(3000, dpi.x, 1440));
+    RECT place;
+    GetWindowRect(screen.hwnd(Element::ProgBar2), &place);
+    MapWindowPoints(nullptr, screen.hwnd(Element::frmStart), reinterpret_cast<POINT*>(&place), 2);
+    EXPECT_EQ(place.left * 1000 + place.top, MulDiv(240, dpi.x, 1440) * 1000 + MulDiv(960, dpi.y, 1440));
 }
 
 // The bars follow a long inventory at most every 30 ms, but a new start

@@ -148,7 +148,8 @@ TEST(FileSystem, ListsMeasuresAndDeletesTheFilesOfACacheFolder) {
         EXPECT_FALSE(fs.createNewFile(asked + "\\" + taken)) << taken;
     file1.setPath(asked);
     EXPECT_EQ(file1.items(), (std::vector<ListedFile>{{"open.htm", 25}, {"readonly.gif", 9}}));
-    EXPECT_EQ(failureNumber([&] { fs.listFiles(asked + "\\open.htm"); }), 76);
+    for (const char* notAFolder : {"\\open.htm", "\\gone"})
+        EXPECT_EQ(failureNumber([&] { fs.listFiles(asked + notAFolder); }), 76) << notAFolder;
 }
 
 TEST(FileSystem, ReplacesASettingsFileWholeOrNotAtAll) {
