@@ -18,37 +18,15 @@ TEST(SizeText, UsesDecimalUnitsAndShowsTheFraction) {
     }
 }
 
-// The inventory counts what the listing showed: a file deleted since then
-// counts with the length it was listed with.
-TEST(Inventory, CountsAFileGoneSinceTheListingAsItWasListed) {
-    MainFormHarness h;
-    h.start({"a.jpg", "b.gif", "c.htm"});
-    h.fs.deleteFile(kCache + "\\b.gif");
-    h.screen.setText(Element::CacheSize, "");
-    h.form.CacheInformation(kCache + "\\");
-    EXPECT_EQ(h.counts(), (Strings{"3", "2", "1", "0"}));
-    EXPECT_EQ(h.text(Element::CacheSize), "30");
-}
-
-// Whatever the list holds, nothing outside the cache directory and nothing
-// of unknown type is deleted; a protected file stays, a missing one stops.
-TEST(Cleaning, KeepsProtectedFilesStopsAtAMissingOneAndNeverLeavesTheList) {
+// The count bounds the work even when the list is longer; a name that leads
+// out of the cache directory is never deleted; a directory gone since the
+// inventory stops the cleaning.
+TEST(Cleaning, StopsAtTheCountNeverLeavesTheDirectoryAndStopsWhenItIsGone) {
     FakeFileSystem fs;
-    for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "f.jpg", "g.jpg", "z.txt", "Y.JPG"}) fs.addFile("C:\\C\\" + std::string(name));
-    fs.file("C:\\C\\b.jpg").readOnly = true;
-    fs.file("C:\\C\\c.jpg").locked = true;
-    fs.addFile("C:\\OTHER\\o.jpg");
-    const Strings listed = {"a.jpg", "", "b.jpg", "z.txt", "Y.JPG", "..\\OTHER\\o.jpg", "C:o.jpg", "c.jpg", "e.jpg", "f.jpg"};
-    const CleaningReport report = cleanListed(fs, "C:\\C", listed, 100);
-    EXPECT_EQ(report.deleted, Strings{"a.jpg"});
-    EXPECT_EQ(report.kept, (Strings{"b.jpg", "c.jpg"}));
-    EXPECT_EQ(report.stoppedAt, "e.jpg");
-    EXPECT_EQ(fs.namesIn("C:\\C").size(), 6u);
-    EXPECT_TRUE(fs.exists("C:\\OTHER\\o.jpg"));
-    // The count bounds the work even when the list is longer.
-    EXPECT_EQ(cleanListed(fs, "C:\\C", {"f.jpg", "g.jpg"}, 1).deleted, Strings{"f.jpg"});
-    // Any failure but an access error stops, a directory gone since the inventory too.
-    EXPECT_EQ(cleanListed(fs, "C:\\GONE", {"f.jpg", "g.jpg"}, 2).stoppedAt, "f.jpg");
+    for (const char* path : {"C:\\C\\f.jpg", "C:\\C\\g.jpg", "C:\\OTHER\\o.jpg"}) fs.addFile(path);
+    EXPECT_EQ(cleanListed(fs, "C:\\C", {"..\\OTHER\\o.jpg", "f.jpg", "g.jpg"}, 2).deleted, Strings{"f.jpg"});
+    EXPECT_TRUE(fs.exists("C:\\OTHER\\o.jpg") && fs.exists("C:\\C\\g.jpg"));
+    EXPECT_EQ(cleanListed(fs, "C:\\GONE", {"g.jpg"}, 1).stoppedAt, "g.jpg");
 }
 
 }  // namespace

@@ -1,12 +1,9 @@
 // The Win32 layer on real files: a cache folder listed, measured and cleaned,
 // a cache of tens of thousands of files, settings files replaced whole in any
-// code page, Win32 errors as the classic numbers the program reacts to; and
-// the portable conversions against oleaut32, which every Windows and Wine
-// carries, as the classic run-time converted.
+// code page, Win32 errors as the classic numbers the program reacts to.
 #include "cache/cleaning.h"
 #include "cache/file_list.h"
 #include "cache/inventory.h"
-#include "cache/size_text.h"
 #include "common/runtime_error.h"
 #include "win32/error_map.h"
 #include "win32/file_system_win.h"
@@ -21,7 +18,6 @@
 
 #include <windows.h>
 
-#include <oleauto.h>
 #include <winioctl.h>
 
 #include <algorithm>
@@ -31,7 +27,6 @@
 #include <stdexcept>
 #include <cstdlib>
 #include <functional>
-#include <random>
 #include <tuple>
 #include <vector>
 
@@ -97,7 +92,6 @@ private:
 };
 
 using Names = std::vector<std::string>;
-constexpr LCID kEnglishUs = 0x409;
 
 // The numbers the program reacts to: a missing path opens the manual panel, a
 // missing file ends a cleaning, an access error (and anything unknown) skips.
@@ -273,26 +267,6 @@ TEST(RealCache, CountsAndCleansTensOfThousandsOfFiles) {
     EXPECT_EQ(cleanListed(fs, directory, found.images, found.images.size()).deleted.size(), found.images.size());
     EXPECT_EQ(cleanListed(fs, directory, found.html, found.html.size()).deleted.size(), found.html.size());
     EXPECT_EQ(fs.listFiles(directory).size(), 31000u);
-}
-
-// An open search holds its directory: it could not be removed.
-TEST(Oracle, SizesReadAsTheClassicNumberText) {
-    std::vector<std::uint64_t> counts{999, 1536, 999'999, 123'456'789, 999'999'999'999'999};
-    std::mt19937_64 random(20240611);
-    // Below 10^15 bytes, where oleaut32 would round an exact tie away from
-    // zero and we to even.
-    for (int i = 0; i < 20'000; ++i) counts.push_back((random() >> (random() % 64)) % 1'000'000'000'000'000);
-    for (std::uint64_t p = 1000; p < 1'000'000'000'000'000; p *= 10) counts.insert(counts.end(), {p - 1, p + 5});
-    // Kilobytes and megabytes as the inventory divides them; a size shows from 1 KB up.
-    for (const std::uint64_t count : counts) {
-        for (const double value : {count / 1000.0, count / 1'000'000.0}) {
-            BSTR text = nullptr;
-            if (value < 1) continue;
-            ASSERT_EQ(VarBstrFromR8(value, kEnglishUs, LOCALE_NOUSEROVERRIDE, &text), S_OK);
-            EXPECT_EQ(formatDecimal(value, "."), win::narrow(text)) << std::hexfloat << value;
-            SysFreeString(text);
-        }
-    }
 }
 
 }  // namespace
