@@ -90,9 +90,8 @@ TEST_F(MainForm, AnUnexpectedFailureEndsOnlyTheReactionItHappenedIn) {
 // Ordinary caches hold thousands of files of a kind, and more than 32,767 in all.
 TEST_F(MainForm, EveryListedFileOfACleanedKindGoesHoweverManyThereAre) {
     Strings names;
-    for (int i = 0; i < 27000; ++i) names.push_back("o" + std::to_string(i) + ".dat");
-    for (int i = 0; i < 5000; ++i) names.push_back("h" + std::to_string(i) + ".htm");
-    for (int i = 0; i < 1001; ++i) names.push_back("i" + std::to_string(i) + ".jpg");
+    for (const auto& [count, suffix] : {std::pair{27000, ".dat"}, {5000, ".htm"}, {1001, ".jpg"}})
+        for (int i = 0; i < count; ++i) names.push_back(suffix[1] + std::to_string(i) + suffix);
     start(names, "1\r\n1\r\n0");
     EXPECT_EQ(counts(), (Strings{"33001", "1001", "5000", "27000"}));
     EXPECT_EQ(screen.at(Element::ProgBar2).progressMax, 33001);

@@ -17,6 +17,7 @@
 
 #include <commctrl.h>
 #include <oleacc.h>
+#include <windowsx.h>
 
 #include <gtest/gtest.h>
 
@@ -126,10 +127,8 @@ TEST_P(Look, EveryCaptionFitsItsElementAndOneTooWideIsDrawnSmaller) {
         GetClientRect(control, &client);
         const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
         ASSERT_NE(font, nullptr) << layout.name;
-        wchar_t caption[256];
-        GetWindowTextW(control, caption, 256);
         const UINT format = layout.has(style::CentredWrapped) ? DT_WORDBREAK : DT_SINGLELINE;
-        EXPECT_TRUE(fits(font, caption, {client.right, client.bottom}, format)) << layout.name;
+        EXPECT_TRUE(fits(font, windowText(control), {client.right, client.bottom}, format)) << layout.name;
     }
     const Fonts fonts(dpi);
     const auto height = [](HFONT font) { LOGFONTW f{}; GetObjectW(font, sizeof f, &f); return std::abs(f.lfHeight); };
@@ -189,11 +188,7 @@ TEST_P(Look, LabelsAreDrawnBoldInTheirColourAndOnlyTheStatusBarIsRegular) {
         const auto once = ink(false);
         EXPECT_TRUE(once > 0 && ink(true) > once) << int(element) << ": not in its colour, or struck once";
     }
-    const auto weight = [](HWND h) {
-        LOGFONTW f{};
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)), sizeof f, &f);
-        return f.lfWeight;
-    };
+    const auto weight = [](HWND h) { LOGFONTW f{}; GetObjectW(GetWindowFont(h), sizeof f, &f); return f.lfWeight; };
     EXPECT_EQ(std::pair(weight(screen.hwnd(Element::Sbar)), weight(screen.hwnd(Element::cmdClean))),
               std::pair(LONG(FW_NORMAL), LONG(FW_BOLD)));
 }
@@ -229,22 +224,17 @@ TEST_P(Look, MenusStatusPartAndTheStartBarAreWhereTheyBelong) {
 // shows at once, and the last value reaches them once messages flow again.
 TEST(Progress, ANewStartShowsAtOnceAndTheLastValueArrives) {
     Program program(96);
-    const auto messagesFlow = [] {
-        for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&msg);
+    const auto shownAfter = [&](Element bar, int value, bool messagesFlow) {
+        program.screen.setProgressValue(bar, value);
+        for (MSG m; messagesFlow && PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
+        return SendMessageW(program.screen.hwnd(bar), PBM_GETPOS, 0, 0);
     };
     for (Element bar : {Element::ProgBar, Element::ProgBar2}) {
-        SCOPED_TRACE(int(bar));
-        HWND h = program.screen.hwnd(bar);
         program.screen.setProgressMax(bar, 100);
-        program.screen.setProgressValue(bar, 100);
-        messagesFlow();
-        EXPECT_EQ(SendMessageW(h, PBM_GETPOS, 0, 0), 100);
+        EXPECT_EQ(shownAfter(bar, 100, true), 100) << int(bar);
         // Within 30 ms of the value before: a new start is not held back.
-        program.screen.setProgressValue(bar, 0);
-        EXPECT_EQ(SendMessageW(h, PBM_GETPOS, 0, 0), 0);
-        program.screen.setProgressValue(bar, 64);
-        messagesFlow();
-        EXPECT_EQ(SendMessageW(h, PBM_GETPOS, 0, 0), 64);
+        EXPECT_EQ(shownAfter(bar, 0, false), 0) << int(bar);
+        EXPECT_EQ(shownAfter(bar, 64, true), 64) << int(bar);
     }
 }
 
@@ -266,6 +256,12 @@ TEST_P(Look, EveryElementTellsAScreenReaderWhatItIs) {
     };
     for (const Row& row : rows)
         EXPECT_EQ(described(screen.hwnd(row.element)), std::tuple(row.name, row.role, row.states));
+    // Fields and switches are named by the label beside them.
+    for (const auto& [element, name] :
+         {std::pair{Element::ImageCount, L"Images"}, {Element::HTMLCount, L"HTML Documents"}, {Element::XCount, L"Unknown Types"},
+          {Element::TotalCount, L"Total"}, {Element::CacheSize, L"Size"}, {Element::CacheUnit, L"Size unit"},
+          {Element::BO, L"HTML Documents: Clean"}, {Element::Frame1, L"Cache Contents"}})
+        EXPECT_EQ(std::get<0>(described(screen.hwnd(element))), name);
 
     // A switch is flipped as the program does it: value first, then caption.
     HWND images = screen.hwnd(Element::AO);

@@ -62,11 +62,10 @@ void writeSizedFile(const std::string& path, std::uint64_t length, DWORD attribu
     if (!sized || (attributes != 0 && !SetFileAttributesW(unlimited(path).c_str(), attributes))) fail("cannot make " + path);
 }
 
-
-// The first bytes of a file, or "<missing>".
-std::string headOf(const std::string& path, std::size_t limit = 1 << 16) {
+// A file's content, or "<missing>".
+std::string headOf(const std::string& path) {
     std::ifstream file(std::filesystem::path(unlimited(path)), std::ios::binary);
-    return file ? std::string(std::istreambuf_iterator<char>(file), {}).substr(0, limit) : "<missing>";
+    return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "<missing>";
 }
 
 // Holds a file open without sharing, as another program might; INVALID_HANDLE_VALUE on failure.
@@ -79,8 +78,6 @@ public:
     TempFolder() : root_(win::narrow(makeTempFolder(L"tw-test-"))) {}
     ~TempFolder() { removeTree(win::widen(root_)); }
     TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
     const std::string& root() const { return root_; }
     std::string at(const std::string& relative) const { return root_ + "\\" + relative; }
     void makeDirectory(const std::string& relative) const {
