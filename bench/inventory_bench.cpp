@@ -18,6 +18,8 @@
 #include "win32/start_window_win.h"
 #include "win32/wide.h"
 
+#include "bench_clock.h"
+
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
@@ -59,18 +61,6 @@ public:
 private:
     std::string programDir_;
 };
-
-double seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-LARGE_INTEGER now() {
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return t;
-}
 
 template <class F>
 double timed(F&& work) {

@@ -8,6 +8,8 @@
 //                                       beside this one; tw_bare.exe is beside it
 //
 // The last line reads "startup/bare=R".
+#include "bench_clock.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -17,18 +19,6 @@
 #include <vector>
 
 namespace {
-
-double seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-LARGE_INTEGER now() {
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return t;
-}
 
 struct Search {
     const wchar_t* className;
