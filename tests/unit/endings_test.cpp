@@ -47,7 +47,7 @@ TEST_F(MainForm, EachEndingCleansStartsAndStoresAsItsButtonSays) {
         const Strings pair = {"write " + kTidewIniPath, "write " + kUserIniPath};
         EXPECT_EQ(h.logged("write "), c.stored.empty() ? Strings{} : (Strings{pair[0], pair[1], pair[0], pair[1]}));
         if (c.stored.empty()) continue;
-        EXPECT_EQ(h.fs.file(kTidewIniPath).content, "\"" + kCache + "\"\r\n" + c.stored + "\r\n0\r\n");
+        EXPECT_EQ(h.fs.file(kTidewIniPath).content, storedTidewIni(kCache, c.stored));
         EXPECT_EQ(h.fs.file(kUserIniPath).content, "\"" + c.browser + "\"\r\n");
     }
 }

@@ -17,6 +17,12 @@ using Names = std::set<std::string>;
 inline const std::string kBrowser = "C:\\NS\\netscape.exe", kCache = "C:\\NETSCAPE\\CACHE";
 inline const std::string kUserIniPath = "C:\\PROGRAM\\user.ini", kTidewIniPath = "C:\\PROGRAM\\tidew.ini";
 
+// The bytes the program stores in tidew.ini: the directory quoted, then the
+// images' and HTML documents' switches ("1\r\n0") and the unknown types' 0.
+inline std::string storedTidewIni(const std::string& directory, const std::string& switches) {
+    return "\"" + directory + "\"\r\n" + switches + "\r\n0\r\n";
+}
+
 struct MainFormHarness {
     FakeScreen screen;
     FakeFileSystem fs;

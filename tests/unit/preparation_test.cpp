@@ -131,7 +131,7 @@ TEST_F(MainForm, EveryShapeOfDirectoryIsShownProbedListedAndStoredAsTheRulesSay)
         const bool accepted = c.boxes.empty() || c.boxes == Strings{newSettings}, saved = accepted && c.typed;
         EXPECT_EQ(h.panels(), accepted ? "" : "Manual");
         EXPECT_EQ(h.text(Element::AO) + " " + h.text(Element::ImageCount), saved ? "Clean 1" : accepted ? "Preserve 1" : "Clean ");
-        EXPECT_EQ(h.fs.file(kTidewIniPath).content, saved ? "\"" + c.directory + "\"\r\n1\r\n1\r\n0\r\n" : settings);
+        EXPECT_EQ(h.fs.file(kTidewIniPath).content, saved ? storedTidewIni(c.directory, "1\r\n1") : settings);
     }
 }
 
