@@ -88,8 +88,6 @@ private:
     std::string root_;
 };
 
-using Names = std::vector<std::string>;
-
 // The numbers the program reacts to: a missing path opens the manual panel, a
 // missing file ends a cleaning, an access error (and anything unknown) skips.
 TEST(FileSystem, Win32ErrorsBecomeTheClassicNumbersTheProgramReactsTo) {
@@ -131,7 +129,7 @@ TEST(FileSystem, ListsMeasuresAndDeletesTheFilesOfACacheFolder) {
     // The same lengths as the program once took them: each file asked by its name.
     for (const ListedFile& f : file1.items())
         EXPECT_EQ(f.length, std::filesystem::file_size(unlimited(folder.at("cache\\" + f.name)))) << f.name;
-    EXPECT_EQ(fs.listDirectories(asked), Names{"sub.jpg"});
+    EXPECT_EQ(fs.listDirectories(asked), std::vector<std::string>{"sub.jpg"});
     for (const auto& [name, length, attrs, failure] : files)
         EXPECT_EQ(failureNumber([&] { fs.deleteFile(asked + "\\" + name); }), failure) << name;
     CloseHandle(open);
@@ -185,7 +183,7 @@ TEST(FileSystem, RemovesWhatKilledReplacementsLeftAndNothingElse) {
     CloseHandle(open);
     for (const auto& [name, goes] : files)
         EXPECT_EQ(GetFileAttributesW(unlimited(folder.at(name)).c_str()) == INVALID_FILE_ATTRIBUTES, goes) << name;
-    EXPECT_EQ(fs.listDirectories(folder.root()), Names{"tidew.ini.1-0.tmp"});
+    EXPECT_EQ(fs.listDirectories(folder.root()), std::vector<std::string>{"tidew.ini.1-0.tmp"});
 }
 
 // The settings files are text in the system's ANSI code page, which on a
