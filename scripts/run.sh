@@ -24,7 +24,10 @@ case "$dpi" in
 esac
 if [ -n "${TW_ARCH:-}" ]; then
     arch=$TW_ARCH
-    tw_wine_loader "$arch" >/dev/null || exit 2
+    if ! TW_ARCHES=$arch tw_wine_arches >/dev/null 2>&1; then
+        echo "TW_ARCH=$arch: not a build this host runs (win64; win32 where it runs 32-bit code)" >&2
+        exit 2
+    fi
 elif tw_wine_arches 2>/dev/null | grep -qx win32; then
     arch=win32
 else

@@ -9,6 +9,14 @@ set -eu
 cd "$(dirname "$0")/.."
 . tools/wine-arch.sh
 
+skipped=$(mktemp)
+arches=$(tw_wine_arches 2>"$skipped") || { cat "$skipped" >&2; exit 2; }
+if [ -z "$arches" ]; then
+    cat "$skipped" >&2
+    echo "No build can run here: no Windows-side test would run." >&2
+    exit 1
+fi
+
 scripts/install-deps.sh
 
 cmake --preset native >/dev/null
@@ -18,14 +26,6 @@ for build in win32 win64; do
     cmake --build --preset "$build"
     cmake --build --preset "$build" --target package
 done
-
-skipped=$(mktemp)
-arches=$(tw_wine_arches 2>"$skipped") || { cat "$skipped" >&2; exit 2; }
-if [ -z "$arches" ]; then
-    cat "$skipped" >&2
-    echo "No build can run here: no Windows-side test would run." >&2
-    exit 1
-fi
 
 # A private Wine prefix per architecture for this run; their servers are
 # stopped at the end.

@@ -32,7 +32,10 @@ tw_wine_arches() {
     if [ -n "${TW_ARCHES:-}" ]; then
         for arch in $TW_ARCHES; do
             case "$arch" in
-                win32|win64) echo "$arch" ;;
+                win64) echo "$arch" ;;
+                win32)
+                    tw_host_runs_32bit || { echo "TW_ARCHES: this host does not run 32-bit code" >&2; return 2; }
+                    echo "$arch" ;;
                 *) echo "TW_ARCHES: unknown architecture '$arch' (win32 or win64)" >&2; return 2 ;;
             esac
         done
