@@ -8,7 +8,6 @@
 #include "fake_dialogs.h"
 #include "fake_file_system.h"
 #include "ui/layout.h"
-#include "win32/control_ids.h"
 #include "win32/controls_win.h"
 #include "win32/main_window_win.h"
 #include "win32/owner_draw_win.h"
@@ -193,31 +192,33 @@ TEST_P(Look, LabelsAreDrawnBoldInTheirColourAndOnlyTheStatusBarIsRegular) {
               std::pair(LONG(FW_NORMAL), LONG(FW_BOLD)));
 }
 
-// The menus in their order, the status text's part 3000 twips wide and the
-// start-up window's bar in its place, at every DPI.
+// The menus in their order, the status text's part 3000 twips wide, and the
+// buttons and the start-up window's bar in their places, at every DPI.
 TEST_P(Look, MenusStatusPartAndTheStartBarAreWhereTheyBelong) {
-    using Items = std::vector<std::pair<std::wstring, UINT>>;
     const auto items = [](HMENU menu) {
-        Items found;
-        for (int at = 0; at < GetMenuItemCount(menu); ++at) {
-            wchar_t text[64] = L"";
-            GetMenuStringW(menu, static_cast<UINT>(at), text, 64, MF_BYPOSITION);
-            found.emplace_back(text, GetMenuItemID(menu, at));
-        }
-        return found;
+        std::vector<std::wstring> texts(static_cast<std::size_t>(GetMenuItemCount(menu)), std::wstring(64, L'\0'));
+        for (UINT at = 0; at < texts.size(); ++at)
+            texts[at].resize(static_cast<std::size_t>(GetMenuStringW(menu, at, texts[at].data(), 64, MF_BYPOSITION)));
+        return texts;
     };
-    const auto id = [](Element e) { return static_cast<UINT>(controlId(e)); };
     HMENU bar = GetMenu(screen.hwnd(Element::frmTidewell));
-    EXPECT_EQ(items(bar), (Items{{L"&Settings", UINT(-1)}, {L"&About", id(Element::menuAbout)}}));
-    EXPECT_EQ(items(GetSubMenu(bar, 0)), (Items{{L"Set Browser", id(Element::menuSetBrowser)},
-                                                {L"Set Cache Directory", id(Element::menuSetCache)}}));
+    EXPECT_EQ(items(bar), (std::vector<std::wstring>{L"&Settings", L"&About"}));
+    EXPECT_EQ(items(GetSubMenu(bar, 0)), (std::vector<std::wstring>{L"Set Browser", L"Set Cache Directory"}));
     int parts[2] = {};
     SendMessageW(screen.hwnd(Element::Sbar), SB_GETPARTS, 2, reinterpret_cast<LPARAM>(parts));
     EXPECT_EQ(parts[0], MulDiv(3000, dpi.x, 1440));
-    RECT place;
-    GetWindowRect(screen.hwnd(Element::ProgBar2), &place);
-    MapWindowPoints(nullptr, screen.hwnd(Element::frmStart), reinterpret_cast<POINT*>(&place), 2);
-    EXPECT_EQ(place.left * 1000 + place.top, MulDiv(240, dpi.x, 1440) * 1000 + MulDiv(960, dpi.y, 1440));
+    const auto px = [](int twips, int perInch) { return MulDiv(twips, perInch, 1440); };
+    using E = Element;
+    for (const auto& [e, l, t, w, h] : {std::tuple{E::ProgBar2, 240, 960, 4020, 315}, {E::Frame1, 1920, 600, 4815, 2655},
+                                        {E::cmdClean, 120, 720, 1575, 375}, {E::cmdLaunchBrowser, 120, 1920, 1575, 375},
+                                        {E::cmdCleanExit, 120, 2400, 1575, 375}, {E::cmdExit, 120, 2880, 1575, 375},
+                                        {E::cmdChange, 5760, 120, 975, 255}}) {
+        RECT r;
+        GetWindowRect(screen.hwnd(e), &r);
+        MapWindowPoints(nullptr, GetParent(screen.hwnd(e)), reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(std::vector<int>({r.left, r.top, r.right - r.left, r.bottom - r.top}),
+                  std::vector<int>({px(l, dpi.x), px(t, dpi.y), px(w, dpi.x), px(h, dpi.y)})) << int(e);
+    }
 }
 
 // The bars follow a long inventory at most every 30 ms, but a new start
