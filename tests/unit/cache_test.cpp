@@ -19,13 +19,13 @@ TEST(SizeText, UsesDecimalUnitsAndShowsTheFraction) {
 }
 
 // The count bounds the work even when the list is longer; a name that leads
-// out of the cache directory is never deleted; a directory gone since the
-// inventory stops the cleaning.
+// out of the cache directory, or of no kind that is cleaned, is never
+// deleted; a directory gone since the inventory stops the cleaning.
 TEST(Cleaning, StopsAtTheCountNeverLeavesTheDirectoryAndStopsWhenItIsGone) {
     FakeFileSystem fs;
-    for (const char* path : {"C:\\C\\f.jpg", "C:\\C\\g.jpg", "C:\\OTHER\\o.jpg"}) fs.addFile(path);
-    EXPECT_EQ(cleanListed(fs, "C:\\C", {"..\\OTHER\\o.jpg", "f.jpg", "g.jpg"}, 2).deleted, Strings{"f.jpg"});
-    EXPECT_TRUE(fs.exists("C:\\OTHER\\o.jpg") && fs.exists("C:\\C\\g.jpg"));
+    for (const char* path : {"C:\\C\\f.jpg", "C:\\C\\g.jpg", "C:\\C\\z.txt", "C:\\OTHER\\o.jpg"}) fs.addFile(path);
+    EXPECT_EQ(cleanListed(fs, "C:\\C", {"..\\OTHER\\o.jpg", "z.txt", "f.jpg", "g.jpg"}, 3).deleted, Strings{"f.jpg"});
+    EXPECT_TRUE(fs.exists("C:\\OTHER\\o.jpg") && fs.exists("C:\\C\\z.txt") && fs.exists("C:\\C\\g.jpg"));
     EXPECT_EQ(cleanListed(fs, "C:\\GONE", {"g.jpg"}, 1).stoppedAt, "g.jpg");
 }
 
