@@ -66,6 +66,18 @@ bool isContainer(const ElementSpec& layout) {
     return layout.kind == Kind::PicturePanel || layout.kind == Kind::GroupFrame;
 }
 
+// Most starts never show a hidden panel: it and all on it are made when
+// something first needs them.
+bool startsAsHiddenPanel(const ElementSpec& layout) { return isContainer(layout) && layout.has(style::Hidden); }
+
+bool liesIn(Element element, Element container) {
+    for (Element e = element; hasLayout(e); e = specOf(e).parent)
+        if (e == container) return true;
+    return false;
+}
+
+bool everyElement(const ElementSpec&) { return true; }
+
 HWND createControl(const ElementSpec& layout, HWND parent, const RECT& rect) {
     const WindowClassAndStyle cls = controlClass(layout);
     if (cls.className == nullptr) return nullptr;  // File1 and cd1 are no windows
@@ -99,10 +111,11 @@ int heightOf(HFONT font) {
 
 // One-line labels of one parent read as the rows of a table: they share the
 // smallest size any of them needed to fit.
-void matchLabelSizes(Element form, const Win32Screen& screen) {
+void matchLabelSizes(Element form, const Win32Screen& screen, const std::function<bool(const ElementSpec&)>& which) {
     std::map<Element, HFONT> smallest;
-    const auto rowLabel = [](const ElementSpec& layout) {
-        return layout.kind == Kind::Label && !layout.has(style::CentredWrapped);
+    const auto rowLabel = [&](const ElementSpec& layout) {
+        return layout.kind == Kind::Label && !layout.has(style::CentredWrapped) && which(layout) &&
+               screen.hwnd(layout.id) != nullptr;
     };
     for (const ElementSpec& layout : elementsOf(form)) {
         if (!rowLabel(layout)) continue;
@@ -135,48 +148,84 @@ GdiBitmap loadPicture(Picture picture) {
 }
 
 void FormControls::create(HWND formWindow) {
-    const Dpi dpi = screen_.dpi(form_);
-    fonts_ = Fonts(dpi);
-    for (const ElementSpec& layout : elementsOf(form_)) {
-        HWND parent = layout.parent == form_ ? formWindow : screen_.hwnd(layout.parent);
-        const RECT rect = toPixels(layout.rect, dpi);
-        HWND hwnd = nullptr;
-        if (isContainer(layout)) {
-            auto panel = std::make_unique<PanelWindow>(
-                layout.kind == Kind::PicturePanel ? PanelWindow::Look::Picture : PanelWindow::Look::GroupFrame,
-                [picture = layout.picture] { return loadPicture(picture); }, dpi,
-                layout.backColour ? toColorRef(*layout.backColour) : GetSysColor(COLOR_BTNFACE),
-                layout.textColour ? toColorRef(*layout.textColour) : GetSysColor(COLOR_BTNTEXT));
-            hwnd = panel->create(parent, rect, widen(layout.caption), !layout.has(style::Hidden), controlId(layout.id));
-            containers_.push_back(std::move(panel));
-        } else {
-            hwnd = createControl(layout, parent, rect);
-            if (hwnd == nullptr) continue;
-        }
-        screen_.windows().attach(layout.id, hwnd);
-        describeToScreenReaders(hwnd, layout.id);
-        if (layout.kind == Kind::Label) SetWindowLongPtrW(hwnd, GWLP_USERDATA, labelFormat(layout));
-        if (layout.kind == Kind::CheckBox && layout.has(style::Checked)) SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
-        if (layout.kind == Kind::ProgressBar) SendMessageW(hwnd, PBM_SETRANGE32, 0, 100);
+    formWindow_ = formWindow;
+    fonts_ = Fonts(screen_.dpi(form_));
+    for (const ElementSpec& layout : elementsOf(form_))
+        if (waitingPanelOf(layout.id) == nullptr) createElement(layout);
+    layOut(Placement::AsCreated, everyElement);
+}
+
+bool FormControls::createWaitingPanelOf(Element element) {
+    const ElementSpec* panel = waitingPanelOf(element);
+    if (panel == nullptr) return false;
+    const auto onPanel = [panel](const ElementSpec& layout) { return liesIn(layout.id, panel->id); };
+    for (const ElementSpec& layout : elementsOf(form_))
+        if (onPanel(layout)) createElement(layout);
+    restackAsListed(*panel);
+    layOut(Placement::AsCreated, onPanel);
+    return true;
+}
+
+const ElementSpec* FormControls::waitingPanelOf(Element element) const {
+    if (!hasLayout(element) || formOf(element) != form_) return nullptr;
+    const ElementSpec* outermost = nullptr;
+    for (Element e = element; hasLayout(e); e = specOf(e).parent) {
+        const ElementSpec& layout = specOf(e);
+        if (startsAsHiddenPanel(layout) && screen_.hwnd(e) == nullptr) outermost = &layout;
     }
-    layOut(Placement::AsCreated);
+    return outermost;
+}
+
+void FormControls::createElement(const ElementSpec& layout) {
+    const Dpi dpi = screen_.dpi(form_);
+    HWND parent = layout.parent == form_ ? formWindow_ : screen_.hwnd(layout.parent);
+    const RECT rect = toPixels(layout.rect, dpi);
+    HWND hwnd = nullptr;
+    if (isContainer(layout)) {
+        auto panel = std::make_unique<PanelWindow>(
+            layout.kind == Kind::PicturePanel ? PanelWindow::Look::Picture : PanelWindow::Look::GroupFrame,
+            [picture = layout.picture] { return loadPicture(picture); }, dpi,
+            layout.backColour ? toColorRef(*layout.backColour) : GetSysColor(COLOR_BTNFACE),
+            layout.textColour ? toColorRef(*layout.textColour) : GetSysColor(COLOR_BTNTEXT));
+        hwnd = panel->create(parent, rect, widen(layout.caption), !layout.has(style::Hidden), controlId(layout.id));
+        containers_.push_back(std::move(panel));
+    } else {
+        hwnd = createControl(layout, parent, rect);
+        if (hwnd == nullptr) return;
+    }
+    screen_.windows().attach(layout.id, hwnd);
+    describeToScreenReaders(hwnd, layout.id);
+    if (layout.kind == Kind::Label) SetWindowLongPtrW(hwnd, GWLP_USERDATA, labelFormat(layout));
+    if (layout.kind == Kind::CheckBox && layout.has(style::Checked)) SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
+    if (layout.kind == Kind::ProgressBar) SendMessageW(hwnd, PBM_SETRANGE32, 0, 100);
+}
+
+void FormControls::restackAsListed(const ElementSpec& panel) {
+    // A window made later goes below its siblings; the table lists a panel
+    // above what comes after it, which it covers when shown.
+    HWND above = HWND_TOP;
+    for (const ElementSpec& layout : elementsOf(form_)) {
+        if (layout.id == panel.id) break;
+        if (HWND sibling = screen_.hwnd(layout.id); sibling != nullptr && layout.parent == panel.parent) above = sibling;
+    }
+    SetWindowPos(screen_.hwnd(panel.id), above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void FormControls::changeDpi(Dpi dpi) {
     screen_.setDpi(form_, dpi);
     // The old fonts go only when every element has let go of them.
     const Fonts old = std::exchange(fonts_, Fonts(dpi));
-    layOut(Placement::Move);
+    layOut(Placement::Move, everyElement);
 }
 
-void FormControls::layOut(Placement placement) {
+void FormControls::layOut(Placement placement, const ElementFilter& which) {
     const Dpi dpi = screen_.dpi(form_);
     const bool move = placement == Placement::Move;
     if (move)
         for (const auto& container : containers_) container->setDpi(dpi);
     for (const ElementSpec& layout : elementsOf(form_)) {
         HWND hwnd = screen_.hwnd(layout.id);
-        if (hwnd == nullptr) continue;
+        if (hwnd == nullptr || !which(layout)) continue;
         const RECT rect = toPixels(layout.rect, dpi);
         if (move && !layout.has(style::DockBottom))
             SetWindowPos(hwnd, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
@@ -187,7 +236,7 @@ void FormControls::layOut(Placement placement) {
         if (layout.has(style::DockBottom)) SendMessageW(hwnd, WM_SIZE, 0, 0);
         if (layout.kind == Kind::DirList) SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, directoryItemHeight(dpi));
     }
-    matchLabelSizes(form_, screen_);
+    matchLabelSizes(form_, screen_, which);
 }
 
 HMENU createMainMenu() {

@@ -7,8 +7,13 @@
 #include "win32/panel_win.h"
 #include "win32/screen_win.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
+
+namespace tw {
+struct ElementSpec;
+}
 
 namespace tw::win {
 
@@ -17,8 +22,12 @@ public:
     FormControls(Element form, Win32Screen& screen) : form_(form), screen_(screen) {}
 
     // Creates the elements in `formWindow`, laid out for the form's DPI, and
-    // registers each with the screen.
+    // registers each with the screen; a panel hidden at the start, and what
+    // lies on it, waits until something needs it.
     void create(HWND formWindow);
+    // Creates the waiting panel `element` lies on (or is), with all on it, in
+    // its place among its siblings; false if there is none.
+    bool createWaitingPanelOf(Element element);
     // Makes `dpi` the form's and lays every element out again for it.
     void changeDpi(Dpi dpi);
 
@@ -26,9 +35,14 @@ private:
     // Elements are created in their places for the form's DPI: only a
     // change of DPI moves them.
     enum class Placement { AsCreated, Move };
-    void layOut(Placement placement);
+    using ElementFilter = std::function<bool(const ElementSpec&)>;
+    void layOut(Placement placement, const ElementFilter& which);
+    const ElementSpec* waitingPanelOf(Element element) const;
+    void createElement(const ElementSpec& layout);
+    void restackAsListed(const ElementSpec& panel);
 
     Element form_;
+    HWND formWindow_ = nullptr;
     Win32Screen& screen_;
     Fonts fonts_;
     // The panels and the frame; they must outlive their windows.

@@ -26,6 +26,7 @@ void MainWindow::create() {
     AdjustWindowRectEx(&rect, kMainStyle, TRUE, 0);
     WindowBase::create(0, kMainClass, widen(layout.caption).c_str(), kMainStyle, rect, nullptr, menu);
     screen_.windows().attach(Element::frmTidewell, hwnd());
+    screen_.makeWaitingElementsWith([this](Element element) { return controls_.createWaitingPanelOf(element); });
     controls_.create(hwnd());
     form_.Resize();
 }

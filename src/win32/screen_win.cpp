@@ -12,15 +12,49 @@ namespace tw::win {
 
 Win32Screen::Win32Screen(Dpi dpi) : formDpi_{dpi, dpi} {}
 
+HWND Win32Screen::window(Element element) {
+    if (HWND h = hwnd(element)) return h;
+    if (!makeWaiting_ || !makeWaiting_(element)) return nullptr;
+    handOverWaitingState();
+    return hwnd(element);
+}
+
+void Win32Screen::handOverWaitingState() {
+    for (auto it = waitingTexts_.begin(); it != waitingTexts_.end();) {
+        HWND h = hwnd(it->first);
+        if (h == nullptr) {
+            ++it;
+            continue;
+        }
+        SetWindowTextW(h, widen(it->second).c_str());
+        it = waitingTexts_.erase(it);
+    }
+    for (auto it = waitingDirectories_.begin(); it != waitingDirectories_.end();) {
+        if (hwnd(it->first) == nullptr) {
+            ++it;
+            continue;
+        }
+        const Element list = it->first;
+        const auto entries = std::move(it->second);
+        it = waitingDirectories_.erase(it);
+        showDirectories(list, entries);
+    }
+}
+
 std::string Win32Screen::text(Element element) const {
     if (element == Element::Sbar) return statusText_;
-    HWND h = hwnd(element);
-    return h == nullptr ? std::string() : narrow(windowText(h));
+    if (HWND h = hwnd(element)) return narrow(windowText(h));
+    if (const auto waiting = waitingTexts_.find(element); waiting != waitingTexts_.end()) return waiting->second;
+    return hasLayout(element) ? std::string(specOf(element).caption) : std::string();
 }
 
 void Win32Screen::setText(Element element, std::string_view text) {
     HWND h = hwnd(element);
-    if (h == nullptr) return;
+    if (h == nullptr) {
+        // Made later, or never a window: the text waits for the element.
+        waitingTexts_[element] = std::string(text);
+        return;
+    }
     if (element == Element::Sbar) {
         statusText_ = std::string(text);
         SendMessageW(h, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(widen(text).c_str()));
@@ -30,12 +64,16 @@ void Win32Screen::setText(Element element, std::string_view text) {
 }
 
 bool Win32Screen::visible(Element element) const {
-    HWND h = hwnd(element);
-    return h != nullptr && (GetWindowLongW(h, GWL_STYLE) & WS_VISIBLE) != 0;
+    // An element not yet made is as its table row has it: every change of
+    // its visibility makes it.
+    if (HWND h = hwnd(element)) return (GetWindowLongW(h, GWL_STYLE) & WS_VISIBLE) != 0;
+    return hasLayout(element) && !specOf(element).has(style::Hidden);
 }
 
 void Win32Screen::setVisible(Element element, bool visible) {
-    HWND h = hwnd(element);
+    // Hiding what is not made yet and is hidden as made needs no window.
+    if (!visible && hwnd(element) == nullptr && !this->visible(element)) return;
+    HWND h = window(element);
     if (h == nullptr) return;
     if (isForm(element)) {
         ShowWindow(h, visible ? (element == Element::frmStart ? SW_SHOWNOACTIVATE : SW_SHOW) : SW_HIDE);
@@ -51,7 +89,7 @@ int Win32Screen::checkValue(Element box) const {
 }
 
 void Win32Screen::setCheckValue(Element box, int value) {
-    SendMessageW(hwnd(box), BM_SETCHECK, static_cast<WPARAM>(value), 0);
+    SendMessageW(window(box), BM_SETCHECK, static_cast<WPARAM>(value), 0);
 }
 
 void Win32Screen::setTextColour(Element element, Rgb colour) { colours_.setTextColour(element, colour); }
@@ -64,7 +102,10 @@ void Win32Screen::setProgressValue(Element bar, int value) { repaints_.setProgre
 
 void Win32Screen::showDirectories(Element list, const std::vector<DirectoryEntry>& entries) {
     HWND h = hwnd(list);
-    if (h == nullptr) return;
+    if (h == nullptr) {
+        waitingDirectories_[list] = entries;
+        return;
+    }
     SendMessageW(h, WM_SETREDRAW, FALSE, 0);
     SendMessageW(h, LB_RESETCONTENT, 0, 0);
     int current = -1;

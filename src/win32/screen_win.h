@@ -12,7 +12,10 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
+#include <map>
 #include <string>
+#include <vector>
 
 namespace tw::win {
 
@@ -24,6 +27,12 @@ public:
     ElementWindows& windows() { return windows_; }
     const ElementWindows& windows() const { return windows_; }
     HWND hwnd(Element element) const { return windows_.hwnd(element); }
+    // The element's window, made now if it waits to be made; null for an
+    // element that is no window.
+    HWND window(Element element);
+    // Who makes a waiting element (one on a panel not yet needed); it answers
+    // whether it made one.
+    void makeWaitingElementsWith(std::function<bool(Element)> make) { makeWaiting_ = std::move(make); }
     ControlColours& colours() { return colours_; }
     RepaintThrottle& repaints() { return repaints_; }
 
@@ -51,6 +60,7 @@ public:
     std::string decimalSeparator() const override;
 
 private:
+    void handOverWaitingState();
     static std::size_t formSlot(Element form) { return form == Element::frmTidewell ? 0 : 1; }
 
     ElementWindows windows_;
@@ -58,6 +68,10 @@ private:
     RepaintThrottle repaints_{windows_};
     std::array<Dpi, 2> formDpi_;
     std::string statusText_;
+    std::function<bool(Element)> makeWaiting_;
+    // What was set on waiting elements, theirs when they are made.
+    std::map<Element, std::string> waitingTexts_;
+    std::map<Element, std::vector<DirectoryEntry>> waitingDirectories_;
 };
 
 }  // namespace tw::win

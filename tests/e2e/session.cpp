@@ -93,9 +93,14 @@ bool Session::waitReady() {
     });
 }
 
-HWND Session::find(Element element) const {
+HWND Session::lookUp(Element element) const {
     const Element parent = specOf(element).parent;
-    HWND control = GetDlgItem(parent == Element::frmTidewell ? main_ : find(parent), win::controlId(element));
+    HWND container = parent == Element::frmTidewell ? main_ : lookUp(parent);
+    return container == nullptr ? nullptr : GetDlgItem(container, win::controlId(element));
+}
+
+HWND Session::find(Element element) const {
+    HWND control = lookUp(element);
     if (control == nullptr) throw std::runtime_error("no control for " + std::string(specOf(element).name));
     return control;
 }

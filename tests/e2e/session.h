@@ -87,6 +87,8 @@ public:
     // Waits until start-up is over: the main window visible, frmStart hidden.
     bool waitReady();
 
+    // The element's window; null for one the program has not made (yet).
+    HWND lookUp(Element element) const;
     HWND find(Element element) const;
     std::string text(Element element) const { return windowText(find(element)); }
     void type(Element field, const std::string& value) const {
@@ -94,7 +96,7 @@ public:
         SendMessageTimeoutW(find(field), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()), SMTO_ABORTIFHUNG, 5000,
                             nullptr);
     }
-    bool visible(Element element) const { return IsWindowVisible(find(element)) != FALSE; }
+    bool visible(Element element) const { return IsWindowVisible(lookUp(element)) != FALSE; }
     // Clicks a button without waiting for what the click opens.
     void click(Element element) const { PostMessageW(find(element), BM_CLICK, 0, 0); }
     // Alt and a letter: the access key of a caption, or of a menu entry.

@@ -89,9 +89,13 @@ std::tuple<std::wstring, long, long> described(HWND hwnd) {
     return result;
 }
 
-// Both windows as the program makes them, in this process, at one DPI.
+// Both windows as the program makes them, in this process, at one DPI; with
+// the hidden panels made too unless told to leave them waiting.
 struct Program {
-    explicit Program(int dpi) : screen({dpi, dpi}) { start.create(), main.create(); }
+    explicit Program(int dpi, bool panelsWait = false) : screen({dpi, dpi}) {
+        start.create(), main.create();
+        if (!panelsWait) screen.window(Element::Manual), screen.window(Element::NewBrowser);
+    }
     ~Program() {
         DestroyWindow(main.hwnd()), DestroyWindow(start.hwnd());
         MSG quit;  // the main window's end also ends the message loop
@@ -341,6 +345,35 @@ TEST_P(Look, AfterADpiChangeBothWindowsAreLaidOutAsAFreshStartThere) {
         for (Element e : {Element::Manual, Element::Frame1, Element::frmStart})
             EXPECT_TRUE(rendering(screen.hwnd(e), client) == rendering(fresh.screen.hwnd(e), again)) << int(e);
     }
+}
+
+// A start that shows no panel makes none. The first need makes one, with
+// what was set on it meanwhile, in its place: over what it covers, and the
+// manual panel over the browser panel whichever came first.
+TEST(HiddenPanels, AreMadeWhenFirstNeededWithWhatWasSetMeanwhileInTheirPlace) {
+    Program program(96, true);
+    Win32Screen& screen = program.screen;
+    ASSERT_EQ(std::pair(screen.hwnd(Element::Manual), screen.hwnd(Element::NewBrowser)), std::pair(HWND{}, HWND{}));
+    const std::string path = "C:\\Prog ram\\br\xc3\xb6wser.exe";
+    screen.setText(Element::Browser, path);
+    screen.showDirectories(Element::Dir1, {{"C:\\", 0, true}, {"Prog ram", 1, true}, {"Sub", 2, false}});
+    screen.setVisible(Element::Dir1, false);
+    EXPECT_EQ(screen.text(Element::Browser), path);
+    EXPECT_FALSE(screen.visible(Element::Manual));
+    EXPECT_EQ(screen.hwnd(Element::Manual), nullptr) << "hiding what is hidden makes nothing";
+    screen.setVisible(Element::NewBrowser, true);
+    screen.setVisible(Element::Manual, true);
+    EXPECT_EQ(windowText(screen.hwnd(Element::Browser)), L"C:\\Prog ram\\br\u00f6wser.exe");
+    HWND list = screen.hwnd(Element::Dir1);
+    EXPECT_EQ(std::pair(SendMessageW(list, LB_GETCOUNT, 0, 0), SendMessageW(list, LB_GETCURSEL, 0, 0)),
+              std::pair(LRESULT{3}, LRESULT{1}));
+    const RECT button = toPixels(specOf(Element::cmdCleanExit).rect, {96, 96});
+    const auto onTop = [&] {
+        return ChildWindowFromPointEx(program.main.hwnd(), {button.left + 2, button.top + 2}, CWP_SKIPINVISIBLE);
+    };
+    EXPECT_EQ(onTop(), screen.hwnd(Element::Manual));
+    screen.setVisible(Element::Manual, false);
+    EXPECT_EQ(onTop(), screen.hwnd(Element::NewBrowser));
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, Look, ::testing::Values(96, 120, 144, 192));
