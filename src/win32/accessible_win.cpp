@@ -5,11 +5,12 @@
 #include "win32/wide.h"
 #include "win32/window_base.h"
 
-#include <commctrl.h>
 #include <oleacc.h>
 
+#include <algorithm>
 #include <new>
 #include <string>
+#include <vector>
 
 namespace tw::win {
 namespace {
@@ -147,36 +148,55 @@ private:
     IAccessible* standard_;
 };
 
-constexpr UINT_PTR kSubclassId = 0x7AA1;
+// Which control answers for which element, and the procedure it had. Kept
+// here rather than in window properties (SetWindowSubclass keeps them
+// there): Wine keeps those in its server, which made every message to every
+// control a round trip.
+struct Described {
+    HWND hwnd;
+    WNDPROC original;
+    Element element;
+};
 
-LRESULT CALLBACK answerGetObject(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                 DWORD_PTR element) {
-    if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
-        // Only a screen reader asks: a start without one never loads oleacc.
-        static const auto createStandard =
-            lateFunction<decltype(CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject");
-        static const auto answer = lateFunction<decltype(LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
-        IAccessible* standard = nullptr;
-        if (createStandard != nullptr && answer != nullptr &&
-            SUCCEEDED(createStandard(hwnd, OBJID_CLIENT, IID_PPV_ARGS(&standard)))) {
-            auto* object = new (std::nothrow) ElementAccessible(hwnd, static_cast<Element>(element), standard);
-            standard->Release();
-            if (object != nullptr) {
-                const LRESULT result = answer(__uuidof(IAccessible), wParam, object);
-                object->Release();
-                return result;
-            }
-        }
-    } else if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, answerGetObject, id);
-    }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+std::vector<Described>& describedControls() {
+    static std::vector<Described> controls;
+    return controls;
+}
+
+LRESULT answerGetObject(HWND hwnd, WPARAM wParam, Element element) {
+    // Only a screen reader asks: a start without one never loads oleacc.
+    static const auto createStandard =
+        lateFunction<decltype(CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject");
+    static const auto answer = lateFunction<decltype(LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
+    IAccessible* standard = nullptr;
+    if (createStandard == nullptr || answer == nullptr ||
+        FAILED(createStandard(hwnd, OBJID_CLIENT, IID_PPV_ARGS(&standard))))
+        return 0;
+    auto* object = new (std::nothrow) ElementAccessible(hwnd, element, standard);
+    standard->Release();
+    if (object == nullptr) return 0;
+    const LRESULT result = answer(__uuidof(IAccessible), wParam, object);
+    object->Release();
+    return result;
+}
+
+LRESULT CALLBACK describedControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto& controls = describedControls();
+    const auto it = std::find_if(controls.begin(), controls.end(), [hwnd](const Described& d) { return d.hwnd == hwnd; });
+    if (it == controls.end()) return DefWindowProcW(hwnd, message, wParam, lParam);
+    const Described control = *it;
+    if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT))
+        if (const LRESULT answered = answerGetObject(hwnd, wParam, control.element)) return answered;
+    if (message == WM_NCDESTROY) controls.erase(it);
+    return CallWindowProcW(control.original, hwnd, message, wParam, lParam);
 }
 
 }  // namespace
 
 void describeToScreenReaders(HWND control, Element element) {
-    SetWindowSubclass(control, answerGetObject, kSubclassId, static_cast<DWORD_PTR>(element));
+    const auto original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(describedControlProc)));
+    describedControls().push_back({control, original, element});
 }
 
 }  // namespace tw::win
