@@ -1,13 +1,16 @@
 // Measures the program's start as the user meets it, against the plainest
 // one-window program (tw_bare.exe), in one run: from the process's creation
-// until its main window is visible, the two starts alternated, each the
-// median of several. The program starts in a temporary program folder of
-// its own whose settings name an empty cache.
+// until its main window is visible, the starts taken in turn, each figure the
+// median of several. The program starts in a temporary program folder of its
+// own whose settings name an empty cache. Beside them runs the floor
+// (tw_floor.exe): only the windows of the program's first screen, none of
+// its work; what the program cannot go below while it makes those windows.
 //
 //   tw_start_bench [rounds [program]]   default 9, and the Tidewell32.exe
-//                                       beside this one; tw_bare.exe is beside it
+//                                       beside this one; tw_bare.exe and
+//                                       tw_floor.exe are beside it
 //
-// The last line reads "startup/bare=R".
+// The last line reads "startup/bare=R floor/bare=F".
 #include "bench_clock.h"
 
 #include <windows.h>
@@ -129,13 +132,23 @@ int wmain(int argc, wchar_t** argv) {
     CreateDirectoryW(root.c_str(), nullptr);
     CreateDirectoryW(folder.c_str(), nullptr);
     CreateDirectoryW(cache.c_str(), nullptr);
-    // Both programs run from the same temporary folder, so neither is nearer
-    // to the disk cache than the other.
-    const std::wstring program = folder + L"\\Tidewell32.exe", bare = folder + L"\\tw_bare.exe";
-    if (!CopyFileW(original.c_str(), program.c_str(), FALSE) ||
-        !CopyFileW((bin + L"\\tw_bare.exe").c_str(), bare.c_str(), FALSE) ||
-        !writeFile(folder + L"\\user.ini", "\"C:\\NS\\netscape.exe\"\r\n") ||
-        !writeFile(folder + L"\\tidew.ini", "\"" + ansi(cache) + "\"\r\n1\r\n1\r\n0\r\n")) {
+    // All run from the same temporary folder, so none is nearer to the disk
+    // cache than another.
+    struct Contender {
+        const wchar_t* name;
+        const wchar_t* className;
+        std::wstring path;
+        std::vector<double> times;
+    };
+    Contender contenders[] = {{L"tw_bare.exe", L"twBareWindow", folder + L"\\tw_bare.exe", {}},
+                              {L"tw_floor.exe", L"frmTidewell", folder + L"\\tw_floor.exe", {}},
+                              {L"Tidewell32.exe", L"frmTidewell", folder + L"\\Tidewell32.exe", {}}};
+    bool prepared = CopyFileW(original.c_str(), contenders[2].path.c_str(), FALSE) &&
+                    writeFile(folder + L"\\user.ini", "\"C:\\NS\\netscape.exe\"\r\n") &&
+                    writeFile(folder + L"\\tidew.ini", "\"" + ansi(cache) + "\"\r\n1\r\n1\r\n0\r\n");
+    for (int i = 0; i < 2; ++i)
+        prepared = prepared && CopyFileW((bin + L"\\" + contenders[i].name).c_str(), contenders[i].path.c_str(), FALSE);
+    if (!prepared) {
         std::fputs("tw_start_bench: could not prepare the program folder\n", stderr);
         removeFolder(root);
         return 1;
@@ -143,25 +156,28 @@ int wmain(int argc, wchar_t** argv) {
 
     // One start of each first, not counted: the first start of a program
     // reads it from the disk.
-    timeToWindow(program, folder, L"frmTidewell");
-    timeToWindow(bare, folder, L"twBareWindow");
-    std::vector<double> ours, plain;
+    for (const Contender& c : contenders) timeToWindow(c.path, folder, c.className);
+    constexpr int kCount = 3;
     for (int round = 0; round < rounds; ++round) {
-        const bool bareFirst = round % 2 == 0;
-        if (bareFirst) plain.push_back(timeToWindow(bare, folder, L"twBareWindow"));
-        ours.push_back(timeToWindow(program, folder, L"frmTidewell"));
-        if (!bareFirst) plain.push_back(timeToWindow(bare, folder, L"twBareWindow"));
-        std::printf("round %d: program=%.3fs bare=%.3fs\n", round + 1, ours.back(), plain.back());
+        // Each takes each place in the order in turn.
+        for (int i = 0; i < kCount; ++i) {
+            Contender& c = contenders[(round + i) % kCount];
+            c.times.push_back(timeToWindow(c.path, folder, c.className));
+        }
+        std::printf("round %d: program=%.3fs floor=%.3fs bare=%.3fs\n", round + 1, contenders[2].times.back(),
+                    contenders[1].times.back(), contenders[0].times.back());
         std::fflush(stdout);
     }
     removeFolder(root);
-    if (std::min(*std::min_element(ours.begin(), ours.end()), *std::min_element(plain.begin(), plain.end())) < 0) {
-        std::fputs("tw_start_bench: a program did not show its window\n", stderr);
-        return 1;
-    }
-    const Figures a = summary(ours), b = summary(plain);
-    std::printf("start to main window, median of %d: program=%.3fs (%.3f..%.3f) bare=%.3fs (%.3f..%.3f)\n", rounds,
-                a.median, a.low, a.high, b.median, b.low, b.high);
-    std::printf("startup/bare=%.3f\n", a.median / b.median);
+    for (const Contender& c : contenders)
+        if (*std::min_element(c.times.begin(), c.times.end()) < 0) {
+            std::fprintf(stderr, "tw_start_bench: %ls did not show its window\n", c.name);
+            return 1;
+        }
+    const Figures a = summary(contenders[2].times), f = summary(contenders[1].times), b = summary(contenders[0].times);
+    std::printf("start to main window, median of %d: program=%.3fs (%.3f..%.3f) floor=%.3fs (%.3f..%.3f) "
+                "bare=%.3fs (%.3f..%.3f)\n",
+                rounds, a.median, a.low, a.high, f.median, f.low, f.high, b.median, b.low, b.high);
+    std::printf("startup/bare=%.3f floor/bare=%.3f\n", a.median / b.median, f.median / b.median);
     return 0;
 }
