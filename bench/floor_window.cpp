@@ -5,11 +5,11 @@
 // a font; the main window shown and the start-up window hidden. No settings,
 // no inventory, no pictures, no reactions: what is left of the program's
 // start once all its own work is gone.
+#include "plain_window.h"
 #include "ui/layout.h"
 #include "win32/dpi.h"
 #include "win32/wide.h"
 
-#include <windows.h>
 #include <commctrl.h>
 
 #include <map>
@@ -17,11 +17,6 @@
 namespace {
 
 using namespace tw;
-
-LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) PostQuitMessage(0);
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-}
 
 const wchar_t* windowClass(Kind kind) {
     switch (kind) {
@@ -76,16 +71,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     InitCommonControlsEx(&controls);
     HFONT font = CreateFontW(-11, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = windowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = L"frmStart";
-    RegisterClassExW(&wc);
-    wc.lpszClassName = L"frmTidewell";
-    RegisterClassExW(&wc);
+    registerPlainClass(instance, L"frmStart");
+    registerPlainClass(instance, L"frmTidewell");
 
     HWND start = makeForm(Element::frmStart, L"frmStart", WS_POPUP, WS_EX_TOOLWINDOW, nullptr, font);
     ShowWindow(start, SW_SHOWNOACTIVATE);
@@ -95,11 +82,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     ShowWindow(main, show);
     UpdateWindow(main);
     ShowWindow(start, SW_HIDE);
-
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return static_cast<int>(msg.wParam);
+    return runMessageLoop();
 }

@@ -21,23 +21,20 @@ HWND Win32Screen::window(Element element) {
 
 void Win32Screen::handOverWaitingState() {
     for (auto it = waitingTexts_.begin(); it != waitingTexts_.end();) {
-        HWND h = hwnd(it->first);
-        if (h == nullptr) {
+        if (HWND h = hwnd(it->first)) {
+            SetWindowTextW(h, widen(it->second).c_str());
+            it = waitingTexts_.erase(it);
+        } else {
             ++it;
-            continue;
         }
-        SetWindowTextW(h, widen(it->second).c_str());
-        it = waitingTexts_.erase(it);
     }
     for (auto it = waitingDirectories_.begin(); it != waitingDirectories_.end();) {
-        if (hwnd(it->first) == nullptr) {
+        if (hwnd(it->first) != nullptr) {
+            showDirectories(it->first, it->second);
+            it = waitingDirectories_.erase(it);
+        } else {
             ++it;
-            continue;
         }
-        const Element list = it->first;
-        const auto entries = std::move(it->second);
-        it = waitingDirectories_.erase(it);
-        showDirectories(list, entries);
     }
 }
 
