@@ -5,7 +5,8 @@
 #   bench/run.sh [counts...]      default: 0 1000 10000 30000 100000
 #   bench/run.sh startup          only the start against a bare program
 # Each build's run ends with the start as the user meets it: the program
-# against a bare one-window program (tw_start_bench), "startup/bare=R".
+# against a bare one-window program and the floor (only the windows of the
+# first screen) in turn (tw_start_bench), "startup/bare=R floor/bare=F".
 # Runs each build this host can run (TW_ARCHES chooses, see tools/wine-arch.sh),
 # one after the other over the same caches. Needs those builds (cmake --preset
 # win64 && cmake --build --preset win64, and win32) and a display (xvfb-run -a

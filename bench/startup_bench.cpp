@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cwchar>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -143,11 +144,12 @@ int wmain(int argc, wchar_t** argv) {
     Contender contenders[] = {{L"tw_bare.exe", L"twBareWindow", folder + L"\\tw_bare.exe", {}},
                               {L"tw_floor.exe", L"frmTidewell", folder + L"\\tw_floor.exe", {}},
                               {L"Tidewell32.exe", L"frmTidewell", folder + L"\\Tidewell32.exe", {}}};
-    bool prepared = CopyFileW(original.c_str(), contenders[2].path.c_str(), FALSE) &&
-                    writeFile(folder + L"\\user.ini", "\"C:\\NS\\netscape.exe\"\r\n") &&
-                    writeFile(folder + L"\\tidew.ini", "\"" + ansi(cache) + "\"\r\n1\r\n1\r\n0\r\n");
-    for (int i = 0; i < 2; ++i)
-        prepared = prepared && CopyFileW((bin + L"\\" + contenders[i].name).c_str(), contenders[i].path.c_str(), FALSE);
+    Contender &bare = contenders[0], &floor = contenders[1], &program = contenders[2];
+    const bool prepared = CopyFileW(original.c_str(), program.path.c_str(), FALSE) &&
+                          CopyFileW((bin + L"\\" + bare.name).c_str(), bare.path.c_str(), FALSE) &&
+                          CopyFileW((bin + L"\\" + floor.name).c_str(), floor.path.c_str(), FALSE) &&
+                          writeFile(folder + L"\\user.ini", "\"C:\\NS\\netscape.exe\"\r\n") &&
+                          writeFile(folder + L"\\tidew.ini", "\"" + ansi(cache) + "\"\r\n1\r\n1\r\n0\r\n");
     if (!prepared) {
         std::fputs("tw_start_bench: could not prepare the program folder\n", stderr);
         removeFolder(root);
@@ -157,15 +159,15 @@ int wmain(int argc, wchar_t** argv) {
     // One start of each first, not counted: the first start of a program
     // reads it from the disk.
     for (const Contender& c : contenders) timeToWindow(c.path, folder, c.className);
-    constexpr int kCount = 3;
+    constexpr int kCount = std::size(contenders);
     for (int round = 0; round < rounds; ++round) {
         // Each takes each place in the order in turn.
         for (int i = 0; i < kCount; ++i) {
             Contender& c = contenders[(round + i) % kCount];
             c.times.push_back(timeToWindow(c.path, folder, c.className));
         }
-        std::printf("round %d: program=%.3fs floor=%.3fs bare=%.3fs\n", round + 1, contenders[2].times.back(),
-                    contenders[1].times.back(), contenders[0].times.back());
+        std::printf("round %d: program=%.3fs floor=%.3fs bare=%.3fs\n", round + 1, program.times.back(),
+                    floor.times.back(), bare.times.back());
         std::fflush(stdout);
     }
     removeFolder(root);
@@ -174,7 +176,7 @@ int wmain(int argc, wchar_t** argv) {
             std::fprintf(stderr, "tw_start_bench: %ls did not show its window\n", c.name);
             return 1;
         }
-    const Figures a = summary(contenders[2].times), f = summary(contenders[1].times), b = summary(contenders[0].times);
+    const Figures a = summary(program.times), f = summary(floor.times), b = summary(bare.times);
     std::printf("start to main window, median of %d: program=%.3fs (%.3f..%.3f) floor=%.3fs (%.3f..%.3f) "
                 "bare=%.3fs (%.3f..%.3f)\n",
                 rounds, a.median, a.low, a.high, f.median, f.low, f.high, b.median, b.low, b.high);

@@ -163,6 +163,11 @@ std::vector<Described>& describedControls() {
     return controls;
 }
 
+std::vector<Described>::iterator describedEntry(HWND hwnd) {
+    auto& controls = describedControls();
+    return std::find_if(controls.begin(), controls.end(), [hwnd](const Described& d) { return d.hwnd == hwnd; });
+}
+
 LRESULT answerGetObject(HWND hwnd, WPARAM wParam, Element element) {
     // Only a screen reader asks: a start without one never loads oleacc.
     static const auto createStandard =
@@ -181,22 +186,30 @@ LRESULT answerGetObject(HWND hwnd, WPARAM wParam, Element element) {
 }
 
 LRESULT CALLBACK describedControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto& controls = describedControls();
-    const auto it = std::find_if(controls.begin(), controls.end(), [hwnd](const Described& d) { return d.hwnd == hwnd; });
-    if (it == controls.end()) return DefWindowProcW(hwnd, message, wParam, lParam);
+    const auto it = describedEntry(hwnd);
+    // A control is in the table for as long as this is its procedure.
+    if (it == describedControls().end()) return DefWindowProcW(hwnd, message, wParam, lParam);
     const Described control = *it;
     if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT))
         if (const LRESULT answered = answerGetObject(hwnd, wParam, control.element)) return answered;
-    if (message == WM_NCDESTROY) controls.erase(it);
+    if (message == WM_NCDESTROY) {
+        // The handle may soon name another window.
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(control.original));
+        describedControls().erase(it);
+    }
     return CallWindowProcW(control.original, hwnd, message, wParam, lParam);
 }
 
 }  // namespace
 
 void describeToScreenReaders(HWND control, Element element) {
-    const auto original = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(describedControlProc)));
-    describedControls().push_back({control, original, element});
+    if (const auto known = describedEntry(control); known != describedControls().end()) {
+        known->element = element;
+        return;
+    }
+    const LONG_PTR original =
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(describedControlProc));
+    if (original != 0) describedControls().push_back({control, reinterpret_cast<WNDPROC>(original), element});
 }
 
 }  // namespace tw::win

@@ -70,13 +70,13 @@ bool isContainer(const ElementSpec& layout) {
 // something first needs them.
 bool startsAsHiddenPanel(const ElementSpec& layout) { return isContainer(layout) && layout.has(style::Hidden); }
 
+// Whether `element` is `container` or lies on it, at any depth; every
+// element lies on its form.
 bool liesIn(Element element, Element container) {
-    for (Element e = element; hasLayout(e); e = specOf(e).parent)
-        if (e == container) return true;
-    return false;
+    Element e = element;
+    while (e != container && hasLayout(e)) e = specOf(e).parent;
+    return e == container;
 }
-
-bool everyElement(const ElementSpec&) { return true; }
 
 HWND createControl(const ElementSpec& layout, HWND parent, const RECT& rect) {
     const WindowClassAndStyle cls = controlClass(layout);
@@ -111,10 +111,10 @@ int heightOf(HFONT font) {
 
 // One-line labels of one parent read as the rows of a table: they share the
 // smallest size any of them needed to fit.
-void matchLabelSizes(Element form, const Win32Screen& screen, const std::function<bool(const ElementSpec&)>& which) {
+void matchLabelSizes(Element form, Element within, const Win32Screen& screen) {
     std::map<Element, HFONT> smallest;
     const auto rowLabel = [&](const ElementSpec& layout) {
-        return layout.kind == Kind::Label && !layout.has(style::CentredWrapped) && which(layout) &&
+        return layout.kind == Kind::Label && !layout.has(style::CentredWrapped) && liesIn(layout.id, within) &&
                screen.hwnd(layout.id) != nullptr;
     };
     for (const ElementSpec& layout : elementsOf(form)) {
@@ -152,17 +152,16 @@ void FormControls::create(HWND formWindow) {
     fonts_ = Fonts(screen_.dpi(form_));
     for (const ElementSpec& layout : elementsOf(form_))
         if (waitingPanelOf(layout.id) == nullptr) createElement(layout);
-    layOut(Placement::AsCreated, everyElement);
+    layOut(Placement::AsCreated, form_);
 }
 
 bool FormControls::createWaitingPanelOf(Element element) {
     const ElementSpec* panel = waitingPanelOf(element);
     if (panel == nullptr) return false;
-    const auto onPanel = [panel](const ElementSpec& layout) { return liesIn(layout.id, panel->id); };
     for (const ElementSpec& layout : elementsOf(form_))
-        if (onPanel(layout)) createElement(layout);
+        if (liesIn(layout.id, panel->id)) createElement(layout);
     restackAsListed(*panel);
-    layOut(Placement::AsCreated, onPanel);
+    layOut(Placement::AsCreated, panel->id);
     return true;
 }
 
@@ -193,7 +192,7 @@ void FormControls::createElement(const ElementSpec& layout) {
         hwnd = createControl(layout, parent, rect);
         if (hwnd == nullptr) return;
     }
-    screen_.windows().attach(layout.id, hwnd);
+    screen_.attach(layout.id, hwnd);
     describeToScreenReaders(hwnd, layout.id);
     if (layout.kind == Kind::Label) SetWindowLongPtrW(hwnd, GWLP_USERDATA, labelFormat(layout));
     if (layout.kind == Kind::CheckBox && layout.has(style::Checked)) SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
@@ -215,17 +214,17 @@ void FormControls::changeDpi(Dpi dpi) {
     screen_.setDpi(form_, dpi);
     // The old fonts go only when every element has let go of them.
     const Fonts old = std::exchange(fonts_, Fonts(dpi));
-    layOut(Placement::Move, everyElement);
+    layOut(Placement::Move, form_);
 }
 
-void FormControls::layOut(Placement placement, const ElementFilter& which) {
+void FormControls::layOut(Placement placement, Element within) {
     const Dpi dpi = screen_.dpi(form_);
     const bool move = placement == Placement::Move;
     if (move)
         for (const auto& container : containers_) container->setDpi(dpi);
     for (const ElementSpec& layout : elementsOf(form_)) {
         HWND hwnd = screen_.hwnd(layout.id);
-        if (hwnd == nullptr || !which(layout)) continue;
+        if (hwnd == nullptr || !liesIn(layout.id, within)) continue;
         const RECT rect = toPixels(layout.rect, dpi);
         if (move && !layout.has(style::DockBottom))
             SetWindowPos(hwnd, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
@@ -236,7 +235,7 @@ void FormControls::layOut(Placement placement, const ElementFilter& which) {
         if (layout.has(style::DockBottom)) SendMessageW(hwnd, WM_SIZE, 0, 0);
         if (layout.kind == Kind::DirList) SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, directoryItemHeight(dpi));
     }
-    matchLabelSizes(form_, screen_, which);
+    matchLabelSizes(form_, within, screen_);
 }
 
 HMENU createMainMenu() {

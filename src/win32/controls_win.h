@@ -7,7 +7,6 @@
 #include "win32/panel_win.h"
 #include "win32/screen_win.h"
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -35,8 +34,8 @@ private:
     // Elements are created in their places for the form's DPI: only a
     // change of DPI moves them.
     enum class Placement { AsCreated, Move };
-    using ElementFilter = std::function<bool(const ElementSpec&)>;
-    void layOut(Placement placement, const ElementFilter& which);
+    // Lays out `within` (the form, or a panel) and all on it.
+    void layOut(Placement placement, Element within);
     const ElementSpec* waitingPanelOf(Element element) const;
     void createElement(const ElementSpec& layout);
     void restackAsListed(const ElementSpec& panel);

@@ -25,7 +25,7 @@ void MainWindow::create() {
     HMENU menu = createMainMenu();
     AdjustWindowRectEx(&rect, kMainStyle, TRUE, 0);
     WindowBase::create(0, kMainClass, widen(layout.caption).c_str(), kMainStyle, rect, nullptr, menu);
-    screen_.windows().attach(Element::frmTidewell, hwnd());
+    screen_.attach(Element::frmTidewell, hwnd());
     screen_.makeWaitingElementsWith([this](Element element) { return controls_.createWaitingPanelOf(element); });
     controls_.create(hwnd());
     form_.Resize();

@@ -12,29 +12,22 @@ namespace tw::win {
 
 Win32Screen::Win32Screen(Dpi dpi) : formDpi_{dpi, dpi} {}
 
-HWND Win32Screen::window(Element element) {
+HWND Win32Screen::ensureWindow(Element element) {
     if (HWND h = hwnd(element)) return h;
-    if (!makeWaiting_ || !makeWaiting_(element)) return nullptr;
-    handOverWaitingState();
+    if (makeWaiting_) makeWaiting_(element);
     return hwnd(element);
 }
 
-void Win32Screen::handOverWaitingState() {
-    for (auto it = waitingTexts_.begin(); it != waitingTexts_.end();) {
-        if (HWND h = hwnd(it->first)) {
-            SetWindowTextW(h, widen(it->second).c_str());
-            it = waitingTexts_.erase(it);
-        } else {
-            ++it;
-        }
+void Win32Screen::attach(Element element, HWND hwnd) {
+    windows_.attach(element, hwnd);
+    if (const auto text = waitingTexts_.find(element); text != waitingTexts_.end()) {
+        SetWindowTextW(hwnd, widen(text->second).c_str());
+        waitingTexts_.erase(text);
     }
-    for (auto it = waitingDirectories_.begin(); it != waitingDirectories_.end();) {
-        if (hwnd(it->first) != nullptr) {
-            showDirectories(it->first, it->second);
-            it = waitingDirectories_.erase(it);
-        } else {
-            ++it;
-        }
+    if (const auto list = waitingDirectories_.find(element); list != waitingDirectories_.end()) {
+        const std::vector<DirectoryEntry> entries = std::move(list->second);
+        waitingDirectories_.erase(list);
+        showDirectories(element, entries);
     }
 }
 
@@ -48,8 +41,8 @@ std::string Win32Screen::text(Element element) const {
 void Win32Screen::setText(Element element, std::string_view text) {
     HWND h = hwnd(element);
     if (h == nullptr) {
-        // Made later, or never a window: the text waits for the element.
-        waitingTexts_[element] = std::string(text);
+        // Made later: the text waits for the element.
+        if (hasLayout(element)) waitingTexts_[element] = std::string(text);
         return;
     }
     if (element == Element::Sbar) {
@@ -70,7 +63,7 @@ bool Win32Screen::visible(Element element) const {
 void Win32Screen::setVisible(Element element, bool visible) {
     // Hiding what is not made yet and is hidden as made needs no window.
     if (!visible && hwnd(element) == nullptr && !this->visible(element)) return;
-    HWND h = window(element);
+    HWND h = ensureWindow(element);
     if (h == nullptr) return;
     if (isForm(element)) {
         ShowWindow(h, visible ? (element == Element::frmStart ? SW_SHOWNOACTIVATE : SW_SHOW) : SW_HIDE);
@@ -82,20 +75,24 @@ void Win32Screen::setVisible(Element element, bool visible) {
 }
 
 int Win32Screen::checkValue(Element box) const {
-    return static_cast<int>(SendMessageW(hwnd(box), BM_GETCHECK, 0, 0));
+    if (HWND h = hwnd(box)) return static_cast<int>(SendMessageW(h, BM_GETCHECK, 0, 0));
+    return hasLayout(box) && specOf(box).has(style::Checked) ? BST_CHECKED : BST_UNCHECKED;
 }
 
 void Win32Screen::setCheckValue(Element box, int value) {
-    SendMessageW(window(box), BM_SETCHECK, static_cast<WPARAM>(value), 0);
+    SendMessageW(ensureWindow(box), BM_SETCHECK, static_cast<WPARAM>(value), 0);
 }
 
 void Win32Screen::setTextColour(Element element, Rgb colour) { colours_.setTextColour(element, colour); }
 
 void Win32Screen::setProgressMax(Element bar, int max) {
-    SendMessageW(hwnd(bar), PBM_SETRANGE32, 0, max);
+    SendMessageW(ensureWindow(bar), PBM_SETRANGE32, 0, max);
 }
 
-void Win32Screen::setProgressValue(Element bar, int value) { repaints_.setProgress(bar, value); }
+void Win32Screen::setProgressValue(Element bar, int value) {
+    ensureWindow(bar);
+    repaints_.setProgress(bar, value);
+}
 
 void Win32Screen::showDirectories(Element list, const std::vector<DirectoryEntry>& entries) {
     HWND h = hwnd(list);

@@ -1,6 +1,7 @@
 // The Screen of the real program: every element is a window (or a menu item)
-// found by its Element; colours and progress go through the helpers that own
-// them, and twips become pixels at the DPI of the element's form.
+// found by its Element, those on a hidden panel from when the panel is first
+// needed; colours and progress go through the helpers that own them, and
+// twips become pixels at the DPI of the element's form.
 #pragma once
 
 #include "ui/screen.h"
@@ -29,10 +30,13 @@ public:
     HWND hwnd(Element element) const { return windows_.hwnd(element); }
     // The element's window, made now if it waits to be made; null for an
     // element that is no window.
-    HWND window(Element element);
+    HWND ensureWindow(Element element);
     // Who makes a waiting element (one on a panel not yet needed); it answers
     // whether it made one.
     void makeWaitingElementsWith(std::function<bool(Element)> make) { makeWaiting_ = std::move(make); }
+    // Registers the element's window, which takes at once what was set on
+    // the element while it waited.
+    void attach(Element element, HWND hwnd);
     ControlColours& colours() { return colours_; }
     RepaintThrottle& repaints() { return repaints_; }
 
@@ -60,7 +64,6 @@ public:
     std::string decimalSeparator() const override;
 
 private:
-    void handOverWaitingState();
     static std::size_t formSlot(Element form) { return form == Element::frmTidewell ? 0 : 1; }
 
     ElementWindows windows_;

@@ -20,7 +20,7 @@ void StartWindow::create() {
     const RECT rect = toPixels(placed, screen_.dpi(Element::frmStart));
     WindowBase::create(WS_EX_TOOLWINDOW, kStartClass, widen(layout.caption).c_str(), WS_POPUP, rect, nullptr,
                        nullptr);
-    screen_.windows().attach(Element::frmStart, hwnd());
+    screen_.attach(Element::frmStart, hwnd());
     controls_.create(hwnd());
 }
 

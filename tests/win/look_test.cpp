@@ -13,6 +13,7 @@
 #include "win32/owner_draw_win.h"
 #include "win32/picture_detail.h"
 #include "win32/start_window_win.h"
+#include "win32/wide.h"
 
 #include <commctrl.h>
 #include <oleacc.h>
@@ -94,7 +95,7 @@ std::tuple<std::wstring, long, long> described(HWND hwnd) {
 struct Program {
     explicit Program(int dpi, bool panelsWait = false) : screen({dpi, dpi}) {
         start.create(), main.create();
-        if (!panelsWait) screen.window(Element::Manual), screen.window(Element::NewBrowser);
+        if (!panelsWait) screen.ensureWindow(Element::Manual), screen.ensureWindow(Element::NewBrowser);
     }
     ~Program() {
         DestroyWindow(main.hwnd()), DestroyWindow(start.hwnd());
@@ -347,15 +348,28 @@ TEST_P(Look, AfterADpiChangeBothWindowsAreLaidOutAsAFreshStartThere) {
     }
 }
 
-// A start that shows no panel makes none. The first need makes one, with
-// what was set on it meanwhile, in its place: over what it covers, and the
-// manual panel over the browser panel whichever came first.
+// A start that shows no panel makes none. The first need makes one at the
+// DPI of that moment, with what was set on it meanwhile (a label fitted to
+// its new text), in its place: over what it covers, and the manual panel
+// over the browser panel whichever came first.
 TEST(HiddenPanels, AreMadeWhenFirstNeededWithWhatWasSetMeanwhileInTheirPlace) {
     Program program(96, true);
     Win32Screen& screen = program.screen;
     ASSERT_EQ(std::pair(screen.hwnd(Element::Manual), screen.hwnd(Element::NewBrowser)), std::pair(HWND{}, HWND{}));
+    RECT outer;
+    GetWindowRect(program.main.hwnd(), &outer);
+    outer.right += outer.right - outer.left, outer.bottom += outer.bottom - outer.top;
+    SendMessageW(program.main.hwnd(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&outer));
     const std::string path = "C:\\Prog ram\\br\xc3\xb6wser.exe";
     screen.setText(Element::Browser, path);
+    const std::wstring longer = L"Set your browsers path in the box below.  If you do not know the path, use Find to "
+                                L"locate the program manualy, or ask whoever installed it where it went; a path "
+                                L"with blanks needs no quotes here, the program adds them itself. It is kept in "
+                                L"user.ini beside the program, and read again at every start of the program.";
+    const RECT label = toPixels(specOf(Element::Label8).rect, {192, 192});
+    const SIZE box{label.right - label.left, label.bottom - label.top};
+    ASSERT_FALSE(fits(Fonts({192, 192}).regular(), longer, box, DT_WORDBREAK)) << "the case must overflow";
+    screen.setText(Element::Label8, narrow(longer));
     screen.showDirectories(Element::Dir1, {{"C:\\", 0, true}, {"Prog ram", 1, true}, {"Sub", 2, false}});
     screen.setVisible(Element::Dir1, false);
     EXPECT_EQ(screen.text(Element::Browser), path);
@@ -364,10 +378,18 @@ TEST(HiddenPanels, AreMadeWhenFirstNeededWithWhatWasSetMeanwhileInTheirPlace) {
     screen.setVisible(Element::NewBrowser, true);
     screen.setVisible(Element::Manual, true);
     EXPECT_EQ(windowText(screen.hwnd(Element::Browser)), L"C:\\Prog ram\\br\u00f6wser.exe");
+    RECT placed;
+    GetWindowRect(screen.hwnd(Element::Label8), &placed);
+    MapWindowPoints(nullptr, screen.hwnd(Element::NewBrowser), reinterpret_cast<POINT*>(&placed), 2);
+    EXPECT_TRUE(EqualRect(&placed, &label));
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(screen.hwnd(Element::Label8), WM_GETFONT, 0, 0));
+    LOGFONTW used{}, nominal{};
+    GetObjectW(font, sizeof used, &used), GetObjectW(Fonts({192, 192}).regular(), sizeof nominal, &nominal);
+    EXPECT_TRUE(fits(font, longer, box, DT_WORDBREAK) || std::abs(used.lfHeight) == std::abs(nominal.lfHeight) * 2 / 3);
     HWND list = screen.hwnd(Element::Dir1);
     EXPECT_EQ(std::pair(SendMessageW(list, LB_GETCOUNT, 0, 0), SendMessageW(list, LB_GETCURSEL, 0, 0)),
               std::pair(LRESULT{3}, LRESULT{1}));
-    const RECT button = toPixels(specOf(Element::cmdCleanExit).rect, {96, 96});
+    const RECT button = toPixels(specOf(Element::cmdCleanExit).rect, {192, 192});
     const auto onTop = [&] {
         return ChildWindowFromPointEx(program.main.hwnd(), {button.left + 2, button.top + 2}, CWP_SKIPINVISIBLE);
     };
