@@ -5,13 +5,16 @@
 # Wine nearly every window operation is a round trip to the server, and the
 # count, unlike a time, is the same in every run whatever else the machine is
 # doing; the time of a start follows it.
-#   bench/server-requests.sh [win64|win32]    default: win64
+#   bench/server-requests.sh [win64|win32 [program]]
+# default win64 and its build's Tidewell32.exe; another build of the program
+# (an older one, say) can be counted against the same yardsticks.
 # Needs that build (cmake --build --preset win64) and a display (xvfb-run -a
 # bench/server-requests.sh without one). Uses its own prefix under build/.
 set -eu
 cd "$(dirname "$0")/.."
 . tools/wine-arch.sh
 arch=${1:-win64}
+program=$(realpath "${2:-build/$arch/bin/Tidewell32.exe}")
 : "${TW_WINE_HOME:=$(pwd)/build/wine-bench}"
 export TW_WINE_HOME
 tools/wine-prefix "$arch" >/dev/null
@@ -20,7 +23,8 @@ tw_wine_use "$arch"
 work=$(mktemp -d "$(pwd)/build/server-requests.XXXXXX")
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir "$work/program" "$work/cache"
-cp "build/$arch/bin/Tidewell32.exe" "build/$arch/bin/tw_bare.exe" "build/$arch/bin/tw_floor.exe" "$work/program/"
+cp "build/$arch/bin/tw_bare.exe" "build/$arch/bin/tw_floor.exe" "$work/program/"
+cp "$program" "$work/program/Tidewell32.exe"
 printf '"C:\\NS\\netscape.exe"\r\n' > "$work/program/user.ini"
 printf '"Z:%s"\r\n1\r\n1\r\n0\r\n' "$(printf %s "$work/cache" | tr / '\\')" > "$work/program/tidew.ini"
 
